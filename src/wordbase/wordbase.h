@@ -1,0 +1,46 @@
+#pragma once
+
+#include "dict/dictionary.h"
+#include "text/stringlist.h"
+#include "wordbase/banner.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// Everything a word base fills: the main window holds these for the whole run.
+struct WordBaseFields {
+    TDictionary FDictionary;
+    StringList FSmileys;
+    StringList FAcronyms;
+    StringList FUsers;
+    StringList FExtensions;
+    int32_t FBannerCount = 0;
+    std::vector<TBanner> FBanners;
+    int32_t FBannerIndex = 0;
+    std::vector<QByteArray> FAnecdotes;
+    int32_t FAnecdoteCount = 0;
+    int32_t FEdition = 0;
+    QList<int32_t> FJokePool;
+    StringList FRefusedWords;
+};
+
+// Reports each step of the load as it starts.
+using LoadProgress = std::function<void(const QString &text)>;
+
+// The file name of the word base beside the executable.
+inline constexpr char WordBaseFileName[] = "brivela.dat";
+
+// Opens, deciphers and checks the word base at `path` and reads every section
+// into `fields`, reporting each step's progress text. Throws LoadError with the
+// message to show on any failure; the fields then hold what was read before it.
+void readWordBase(const QString &path, WordBaseFields &fields, const LoadProgress &progress = {});
+
+// Reads a deciphered payload (format version onwards) into `fields`.
+void readPayload(const QByteArray &payload, WordBaseFields &fields, const LoadProgress &progress = {});
+
+// The status text after a successful load, e.g. "3 edition, 1204 words, 57 anecdotes".
+QString loadSummary(const WordBaseFields &fields);
