@@ -6,11 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
-// A word base is a few megabytes at most; a larger file is refused before
-// anything is allocated for it.
-constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
+// A word base is a few megabytes at most. A larger file is refused before it is
+// parsed: a hostile one could otherwise build tens of model objects per byte.
+constexpr qint64 kMaxFileSize = 32LL * 1024 * 1024;
 
 void report(const LoadProgress &progress, const char *text)
 {
@@ -19,6 +21,7 @@ void report(const LoadProgress &progress, const char *text)
 }
 
 QString cannotOpen(const QString &path) { return QStringLiteral("Cannot open file %1").arg(path); }
+QString tooLarge() { return QStringLiteral("Файл brivela.dat слишком велик"); }
 
 } // namespace
 
@@ -31,15 +34,22 @@ void readWordBase(const QString &path, WordBaseFields &fields, const LoadProgres
 
     report(progress, "Reading file brivela.dat...");
     if (file.size() > kMaxFileSize)
-        throw LoadError(QStringLiteral("Файл brivela.dat слишком велик"));
-    QByteArray bytes = file.readAll();
+        throw LoadError(tooLarge());
+    // A device (a pipe, /dev/zero) has no size: read no more than the limit from it.
+    QByteArray bytes = file.isSequential() ? file.read(kMaxFileSize + 1) : file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw LoadError(cannotOpen(path));
+    if (bytes.size() > kMaxFileSize)
+        throw LoadError(tooLarge());
     file.close();
+    readWordBaseBytes(std::move(bytes), fields, progress);
+}
 
+void readWordBaseBytes(QByteArray file, WordBaseFields &fields, const LoadProgress &progress)
+{
     report(progress, "Checking file brivela.dat...");
-    const QByteArray payload = container::openPayload(bytes);
-    bytes.clear();
+    const QByteArray payload = container::openPayload(file);
+    file = QByteArray(); // the payload is held once while it is parsed
 
     report(progress, "Processing file brivela.dat...");
     readPayload(payload, fields, progress);

@@ -39,6 +39,9 @@ inline constexpr char WordBaseFileName[] = "brivela.dat";
 // message to show on any failure; the fields then hold what was read before it.
 void readWordBase(const QString &path, WordBaseFields &fields, const LoadProgress &progress = {});
 
+// The same load over a whole file already in memory: decipher, MAC, payload.
+void readWordBaseBytes(QByteArray file, WordBaseFields &fields, const LoadProgress &progress = {});
+
 // Reads a deciphered payload (format version onwards) into `fields`.
 void readPayload(const QByteArray &payload, WordBaseFields &fields, const LoadProgress &progress = {});
 
