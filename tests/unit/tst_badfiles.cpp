@@ -1,0 +1,123 @@
+// Bad word base files loaded end to end by the real executables: each must end
+// in its own message and a clean exit, never in a crash or a half-done load.
+#include "badwordbases.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace testbase;
+
+namespace {
+
+struct Run {
+    bool finished = false;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs a program; as root, without the right to bypass file permissions, so
+// that an unreadable file is unreadable here too.
+Run run(const QString &program, const QStringList &args)
+{
+    QString command = program;
+    QStringList arguments = args;
+    if (geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (!setpriv.isEmpty()) {
+            arguments = QStringList{"--bounding-set=-dac_override,-dac_read_search", program} + args;
+            command = setpriv;
+        }
+    }
+    QProcess p;
+    p.start(command, arguments);
+    Run r;
+    r.finished = p.waitForFinished(60000);
+    r.status = p.exitStatus();
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    if (!r.finished)
+        p.kill();
+    return r;
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// What stands at <dir>/brivela.dat for a case the table of files cannot hold.
+enum class Special { None, Missing, Directory, Unreadable, TooLarge };
+
+} // namespace
+
+class TestBadFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkRefuses_data()
+    {
+        QTest::addColumn<int>("special");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        const QString cannotOpen = QStringLiteral("Cannot open file %1");
+        QTest::newRow("missing") << int(Special::Missing) << QByteArray() << cannotOpen;
+        QTest::newRow("directory") << int(Special::Directory) << QByteArray() << cannotOpen;
+        QTest::newRow("unreadable") << int(Special::Unreadable) << Payload().file() << cannotOpen;
+        QTest::newRow("larger than a word base can be")
+            << int(Special::TooLarge) << QByteArray() << QStringLiteral("Файл brivela.dat слишком велик");
+        for (const BadWordBase &bad : badWordBases())
+            QTest::newRow(qPrintable(bad.name)) << int(Special::None) << bad.file << bad.message;
+    }
+
+    // brivela-base check loads exactly as the program does.
+    void checkRefuses()
+    {
+        QFETCH(int, special);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("brivela.dat"));
+        switch (Special(special)) {
+        case Special::None:
+            QVERIFY(write(path, file));
+            break;
+        case Special::Missing:
+            break;
+        case Special::Directory:
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("brivela.dat")));
+            break;
+        case Special::Unreadable:
+            QVERIFY(write(path, file));
+            QVERIFY(QFile::setPermissions(path, {}));
+            if (geteuid() == 0 && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+                QSKIP("root reads any file, and setpriv is not there to drop that right");
+            break;
+        case Special::TooLarge: {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(33LL * 1024 * 1024)); // sparse: costs no disk
+            break;
+        }
+        }
+        const Run r = run(QStringLiteral(BRIVELA_TOOL), {"check", path});
+        QVERIFY(r.finished);
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), QString(message).replace(QLatin1String("%1"), path));
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBadFiles)
+#include "tst_badfiles.moc"
