@@ -9,6 +9,14 @@ packages=(
   libgcrypt20-dev          # independent cipher oracle for the tests
   fonts-dejavu-core        # a font with Cyrillic for the offscreen GUI tests
 )
+# Only for fuzzing and benchmarks (docs/robustness.md), not for the build or CI:
+#   bash scripts/install-deps.sh --dev-tools
+if [[ "${1:-}" == "--dev-tools" ]]; then
+  packages+=(
+    clang libclang-rt-14-dev   # libFuzzer and clang's sanitizer runtimes
+    libbenchmark-dev           # Google Benchmark, for bench/
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
