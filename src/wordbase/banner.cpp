@@ -6,9 +6,10 @@
 #include <QImageReader>
 
 namespace {
-// A banner is 468 x 60; anything that would need more than this to decode one
-// frame is refused before the decoder allocates it.
-constexpr int kAllocationLimitMb = 64;
+// A banner is 468 x 60 (110 KB decoded); a GIF whose frame would need more than
+// this (about 2000 x 2000) is refused before the decoder allocates it, however
+// few bytes declare it.
+constexpr int kAllocationLimitMb = 16;
 } // namespace
 
 QString gifError(const QByteArray &bytes)

@@ -21,6 +21,17 @@ inline QByteArray tinyGif()
     return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
 }
 
+// The one-pixel GIF with its screen and its frame declaring width x height.
+inline QByteArray gifOfSize(int width, int height)
+{
+    QByteArray gif = tinyGif();
+    for (int at : {6, 32}) { // logical screen, then the image descriptor
+        gif[at] = char(width & 0xff), gif[at + 1] = char(width >> 8);
+        gif[at + 2] = char(height & 0xff), gif[at + 3] = char(height >> 8);
+    }
+    return gif;
+}
+
 inline QByteArray int32(int32_t v)
 {
     QByteArray out;

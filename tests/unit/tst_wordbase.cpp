@@ -244,6 +244,30 @@ private slots:
         QCOMPARE(payloadError(payload), message);
     }
 
+    // The declared size of a GIF decides: beyond the decoder's memory limit it is
+    // refused with the decoder's message, however few bytes it has.
+    void gifSizeLimit_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("a banner") << 468 << 60 << true;
+        QTest::newRow("1800 x 1800") << 1800 << 1800 << true;
+        QTest::newRow("65535 x 1") << 65535 << 1 << true;
+        QTest::newRow("2100 x 2100") << 2100 << 2100 << false;
+        QTest::newRow("65535 x 65535") << 65535 << 65535 << false;
+    }
+
+    void gifSizeLimit()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, loads);
+        Payload p;
+        p.banners = {Banner{gifOfSize(width, height), "", ""}};
+        QCOMPARE(payloadError(p.bytes()), loads ? QString() : QStringLiteral("Unable to read image data"));
+    }
+
     // A payload cut anywhere is refused with a load error, never read past its end.
     void everyTruncationFails()
     {
