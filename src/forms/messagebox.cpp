@@ -66,6 +66,9 @@ int ShowMessageWithCaption(QWidget *parent, const QString &text, QByteArrayView 
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(buttons);
+    // Some styles put pictures on a few standard buttons only; plain captions look even.
+    for (QAbstractButton *button : box.buttons())
+        button->setIcon(QIcon());
     box.exec();
     QAbstractButton *clicked = box.clickedButton();
     if (!clicked)
