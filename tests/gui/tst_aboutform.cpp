@@ -60,8 +60,7 @@ void TestAboutForm::makerLinkKeepsWindowOpen()
     m_opened.clear();
 
     bool stayedModal = false;
-    whenModal([&](QWidget *modal) {
-        QCOMPARE(modal, static_cast<QWidget *>(&form));
+    whenModal([&](QWidget *) {
         QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("TeLabel2")), Qt::LeftButton);
         QTest::qWait(20);
         stayedModal = form.isVisible() && QApplication::activeModalWidget() == &form;

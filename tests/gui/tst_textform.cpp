@@ -184,7 +184,10 @@ void TestTextForm::showGuideTableClosesOnOk()
     bool shown = false;
     whenModal([&shown](QWidget *modal) {
         auto *form = qobject_cast<TTextForm *>(modal);
-        QVERIFY(form);
+        if (!form) {
+            modal->close();
+            return;
+        }
         shown = form->windowTitle() == QLatin1String("Acronym")
             && form->findChild<QTableWidget *>(QStringLiteral("TeStringGrid1"))->rowCount() == 2;
         QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("TeButton1")),
