@@ -47,6 +47,13 @@ constexpr std::array<const char16_t *, 35> kLines = {
     u"Разрекламируйте себя или Вашу компанию с помощью нашей программы!",
 };
 
+struct AdvertisingSpan
+{
+    int line;
+    int start; // 0-based character position
+    int length;
+};
+
 // Fixed character positions, never searched for in the text: the contact
 // address, the payment account and the purse.
 constexpr std::array<AdvertisingSpan, 3> kBoldSpans = {{
@@ -72,15 +79,10 @@ QStringList advertisingLines()
     return lines;
 }
 
-QList<AdvertisingSpan> advertisingBoldSpans()
-{
-    return QList<AdvertisingSpan>(kBoldSpans.begin(), kBoldSpans.end());
-}
-
 int advertisingLineHeight(const QFont &font, const QPaintDevice *device)
 {
-    // The font's ascent plus descent: what any one-line text such as "|" needs,
-    // without the leading that QFontMetrics::size() would add.
+    // The font's height (ascent plus descent), which every one-line text such
+    // as "|" has, with no line spacing added.
     return QFontMetrics(font, device).height();
 }
 

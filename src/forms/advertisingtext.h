@@ -11,13 +11,6 @@ class QPaintDevice;
 // The offer to banner customers that the advertising window shows: 35 fixed
 // lines, drawn one under the other, with three spans in bold.
 
-struct AdvertisingSpan
-{
-    int line;
-    int start; // 0-based character position
-    int length;
-};
-
 // One piece of a line drawn in one style, its top-left corner on the canvas.
 struct AdvertisingRun
 {
@@ -29,7 +22,6 @@ struct AdvertisingRun
 };
 
 QStringList advertisingLines();
-QList<AdvertisingSpan> advertisingBoldSpans();
 
 // The height of one line: the height of the text "|" in the given font.
 int advertisingLineHeight(const QFont &font, const QPaintDevice *device);
