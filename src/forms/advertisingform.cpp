@@ -57,7 +57,7 @@ void TAdvertisingForm::TePaintBox1Paint()
     }
 }
 
-// No keyboard layout switch around the copy: that exists on Windows only, and Unicode text needs none.
+// No keyboard layout switch around the copy: it exists on Windows only; Unicode text needs none.
 void TAdvertisingForm::TeButton2Click()
 {
     QGuiApplication::clipboard()->setText(advertisingClipboardText());
