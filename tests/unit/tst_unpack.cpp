@@ -167,7 +167,7 @@ void TestUnpack::roundTrip_data()
     {
         Payload p;
         p.guides[0] = "a\nb\rc\r\nd";
-        p.guides[1] = QByteArray("row\r\n\0after the zero\r\n", 23);
+        p.guides[1] = QByteArray("row\r\n\0after the zero\r\n", 22);
         p.guides[2] = "no final break";
         p.guides[3] = "\r\n";
         p.refused = "\x98\r\n  \r\n\r\r\n";
