@@ -240,7 +240,7 @@ void TestUnpack::commonCaseReadsPlainly()
 
     QCOMPARE(files.at("wordbase.txt"), QByteArray("edition = 1\n"));
     QCOMPARE(files.at("words/01-a.txt"),
-             QString("@ А|б\n> \tСлово [ламера](Ламер) [ламер] (см.)\n. [smiley](#-1)\n").toUtf8());
+             QString("@ А|б\n> \tСлово [ламера](ламер) [ламер] (см.)\n. [smiley](#-1)\n").toUtf8());
     QCOMPARE(files.at("words/02-l.txt"), QString("@ Л|амер\n. x\n").toUtf8());
     QCOMPARE(files.at("guides/smileys.txt"), QString(":-)\tУлыбка\n").toUtf8());
     QCOMPARE(files.at("anecdotes.txt"), QString("Однажды\nадмин\n").toUtf8());

@@ -201,10 +201,10 @@ private:
         if (uniqueId(searchKey(link.Text())) == id)
             return out;
         if (id >= 0 && size_t(id) < m_words.size()) {
-            QByteArray caption = m_words[size_t(id)]->Caption();
-            caption.replace('|', QByteArray());
-            if (uniqueId(searchKey(caption)) == id) {
-                QString target = escapeBytes(caption, "()");
+            // The target as the search box compares it: without stress marks, lower-cased.
+            const QByteArray key = searchKey(m_words[size_t(id)]->Caption());
+            if (uniqueId(key) == id) {
+                QString target = escapeBytes(key, "()");
                 if (target.startsWith(u'#'))
                     target.prepend(u'\\');
                 return out + u'(' + target + u')';
