@@ -42,7 +42,6 @@ bool isBlank(const QString &text)
 // The line cut at `end`, so that a scanner stops there; columns stay as in the file.
 SourceLine leftPart(const SourceLine &line, qsizetype end) { return {line.number, line.text.left(end)}; }
 
-// ----- words/*.txt
 
 struct Headword {
     QByteArray caption;
@@ -414,7 +413,6 @@ QByteArray compileWords(const QString &dir)
     return out;
 }
 
-// ----- key = value files
 
 struct KeyValue {
     QString key;
@@ -485,7 +483,6 @@ QByteArray listText(const QString &dir, const Manifest &manifest, const QString 
     return given->second.first;
 }
 
-// ----- banners.txt
 
 std::vector<RawBanner> compileBanners(const QString &dir)
 {

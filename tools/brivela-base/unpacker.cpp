@@ -3,8 +3,8 @@
 #include "compiler.h"
 #include "searchorder.h"
 #include "sourcelayout.h"
-#include "wordbase/container.h"
 #include "text/cp1251.h"
+#include "wordbase/container.h"
 #include "wordbase/wordbase.h"
 
 #include <QDir>
@@ -76,7 +76,6 @@ QStringList anecdoteLines(const QByteArray &bytes)
     return {bytes.isEmpty() ? QStringLiteral("%=") : QStringLiteral("%= ") + sourceValue(bytes)};
 }
 
-// ----- words
 
 // File name part of a letter bucket.
 QString bucketName(uint8_t letter)
