@@ -10,10 +10,6 @@
 
 namespace {
 
-// A word base is a few megabytes at most. A larger file is refused before it is
-// parsed: a hostile one could otherwise build tens of model objects per byte.
-constexpr qint64 kMaxFileSize = 32LL * 1024 * 1024;
-
 void report(const LoadProgress &progress, const char *text)
 {
     if (progress)
@@ -25,7 +21,7 @@ QString tooLarge() { return QStringLiteral("Файл brivela.dat слишком 
 
 } // namespace
 
-void readWordBase(const QString &path, WordBaseFields &fields, const LoadProgress &progress)
+QByteArray readWordBaseFile(const QString &path, const LoadProgress &progress)
 {
     report(progress, "Opening file brivela.dat...");
     QFile file(path);
@@ -33,16 +29,20 @@ void readWordBase(const QString &path, WordBaseFields &fields, const LoadProgres
         throw LoadError(cannotOpen(path));
 
     report(progress, "Reading file brivela.dat...");
-    if (file.size() > kMaxFileSize)
+    if (file.size() > MaxWordBaseSize)
         throw LoadError(tooLarge());
     // A device (a pipe, /dev/zero) has no size: read no more than the limit from it.
-    QByteArray bytes = file.isSequential() ? file.read(kMaxFileSize + 1) : file.readAll();
+    QByteArray bytes = file.isSequential() ? file.read(MaxWordBaseSize + 1) : file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw LoadError(cannotOpen(path));
-    if (bytes.size() > kMaxFileSize)
+    if (bytes.size() > MaxWordBaseSize)
         throw LoadError(tooLarge());
-    file.close();
-    readWordBaseBytes(std::move(bytes), fields, progress);
+    return bytes;
+}
+
+void readWordBase(const QString &path, WordBaseFields &fields, const LoadProgress &progress)
+{
+    readWordBaseBytes(readWordBaseFile(path, progress), fields, progress);
 }
 
 void readWordBaseBytes(QByteArray file, WordBaseFields &fields, const LoadProgress &progress)

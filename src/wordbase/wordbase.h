@@ -34,6 +34,16 @@ using LoadProgress = std::function<void(const QString &text)>;
 // The file name of the word base beside the executable.
 inline constexpr char WordBaseFileName[] = "brivela.dat";
 
+// A word base is a few megabytes at most. A larger file is refused before it is
+// read: a hostile one could otherwise build tens of model objects per byte. The
+// authoring tool holds its sources and its output to the same limit.
+inline constexpr qint64 MaxWordBaseSize = 32LL * 1024 * 1024;
+
+// The bytes of the file at `path`, reporting the opening and reading steps.
+// Throws LoadError "Cannot open file <path>" when it cannot be read, and the
+// too-large message beyond MaxWordBaseSize (a device is read only up to it).
+QByteArray readWordBaseFile(const QString &path, const LoadProgress &progress = {});
+
 // Opens, deciphers and checks the word base at `path` and reads every section
 // into `fields`, reporting each step's progress text. Throws LoadError with the
 // message to show on any failure; the fields then hold what was read before it.

@@ -85,6 +85,11 @@ void TestBrivelaBase::usage_data()
                                              << "Cannot open file /nonexistent/brivela.dat";
     QTest::newRow("unpack of a missing file") << QStringList{"unpack", "/nonexistent/b.dat", "-o", "/nonexistent/src"}
                                               << 1 << false << "Cannot open file";
+    // A device has no size and may never end: read only up to the limit.
+    QTest::newRow("check of an endless device") << QStringList{"check", "/dev/zero"} << 1 << false
+                                                << "Файл brivela.dat слишком велик";
+    QTest::newRow("unpack of an endless device") << QStringList{"unpack", "/dev/zero", "-o", "/nonexistent/src"} << 1
+                                                 << false << "Файл brivela.dat слишком велик";
     QTest::newRow("build of a missing folder") << QStringList{"build", "/nonexistent/src", "-o", "/nonexistent/b.dat"}
                                                << 1 << false << "/nonexistent/src";
 }

@@ -295,6 +295,19 @@ void TestWordBaseSource::faults_data()
     QTest::newRow("edition missing") << Files{{"wordbase.txt", utf8("# none\n")}} << "wordbase.txt" << 0 << 0 << "edition";
     QTest::newRow("guide file missing") << Files{{"guides/users.txt", QByteArray()}} << "guides/users.txt" << 0 << 0
                                         << "missing";
+    // Sizes: nothing larger than a word base may be is read whole or written.
+    const QByteArray tooLarge(33 * 1024 * 1024, 'a');
+    QTest::newRow("source file too large")
+        << Files{{"anecdotes.txt", tooLarge}} << "anecdotes.txt" << 0 << 0 << "larger than a word base";
+    QTest::newRow("banner image too large") << Files{{"banners.txt", utf8("image = big.gif\n")}, {"big.gif", tooLarge}}
+                                            << "banners.txt" << 1 << 9 << "larger than a word base";
+    QByteArray longRows;
+    for (int i = 0; i < 9; ++i)
+        longRows += QByteArray(1024 * 1024, 'r') + '\n';
+    QTest::newRow("compiled word base too large")
+        << Files{{"guides/smileys.txt", longRows}, {"guides/acronyms.txt", longRows}, {"guides/users.txt", longRows},
+                 {"guides/extensions.txt", longRows}}
+        << "" << 0 << 0 << "compiled word base is larger than a word base";
     QTest::newRow("exact anecdote of two lines")
         << Files{{"anecdotes.txt", utf8("%= a\nb\n%\nc\n")}} << "anecdotes.txt" << 2 << 1 << "one line";
 }

@@ -526,6 +526,8 @@ std::vector<RawBanner> compileBanners(const QString &dir)
                 fail(at, QStringLiteral("banner image %1 is missing").arg(name));
             if (!image.open(QIODevice::ReadOnly))
                 fail(at, QStringLiteral("cannot read banner image %1: %2").arg(name, image.errorString()));
+            if (image.size() > MaxWordBaseSize)
+                fail(at, QStringLiteral("banner image %1 is %2").arg(name, tooLargeForAWordBase()));
             block.banner.image = image.readAll();
             const QString error = gifError(block.banner.image);
             if (!error.isEmpty())
@@ -617,6 +619,8 @@ QByteArray buildWordBase(const QString &dir, const QString &outFile)
 {
     const QByteArray payload = assemblePayload(compileSource(dir));
     // The builder's own output must load; a failure here is a fault of the builder.
+    if (payload.size() + 8 > MaxWordBaseSize)
+        throw SourceError(dir, 0, 0, QStringLiteral("the compiled word base is %1").arg(tooLargeForAWordBase()));
     WordBaseFields fields;
     try {
         readPayload(payload, fields);

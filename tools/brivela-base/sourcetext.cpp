@@ -1,6 +1,7 @@
 #include "sourcetext.h"
 
 #include "text/cp1251.h"
+#include "wordbase/wordbase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -66,6 +67,11 @@ SourceLines splitSourceLines(const QByteArray &content, const QString &file)
     return lines;
 }
 
+QString tooLargeForAWordBase()
+{
+    return QStringLiteral("larger than a word base may be (%1 MB)").arg(MaxWordBaseSize / (1024 * 1024));
+}
+
 SourceLines readSourceFile(const QString &path)
 {
     QFile file(path);
@@ -73,6 +79,9 @@ SourceLines readSourceFile(const QString &path)
         throw SourceError(path, 0, 0, QStringLiteral("file is missing"));
     if (!file.open(QIODevice::ReadOnly))
         throw SourceError(path, 0, 0, QStringLiteral("cannot read file: %1").arg(file.errorString()));
+    // Nothing larger fits in a word base; refused before it is read.
+    if (file.size() > MaxWordBaseSize)
+        throw SourceError(path, 0, 0, tooLargeForAWordBase());
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw SourceError(path, 0, 0, QStringLiteral("cannot read file: %1").arg(file.errorString()));

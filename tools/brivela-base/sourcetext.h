@@ -27,6 +27,9 @@ SourceLines splitSourceLines(const QByteArray &content, const QString &file);
 // Reads and splits a source file; a file that cannot be read is a SourceError.
 SourceLines readSourceFile(const QString &path);
 
+// The message for a source file or an output larger than a word base may be.
+QString tooLargeForAWordBase();
+
 // The UTF-8 content of a source file: every line followed by LF.
 QByteArray joinSourceLines(const QStringList &lines);
 

@@ -4,13 +4,7 @@
 
 #include "dict/loaderror.h"
 #include "sourceerror.h"
-
-#include <QFile>
-
-namespace {
-// As the loader: a word base is a few megabytes at most.
-constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
-} // namespace
+#include "wordbase/wordbase.h"
 
 int runUnpack(const QStringList &args)
 {
@@ -19,12 +13,7 @@ int runUnpack(const QStringList &args)
         return ExitUsage;
     const QString path = parsed->positional.at(0);
     try {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw LoadError(QStringLiteral("Cannot open file %1").arg(path));
-        if (file.size() > kMaxFileSize)
-            throw LoadError(QStringLiteral("%1 is too large to be a word base").arg(path));
-        unpackToFolder(file.readAll(), parsed->output);
+        unpackToFolder(readWordBaseFile(path), parsed->output);
         printOut(QStringLiteral("%1: unpacked into %2\n").arg(path, parsed->output));
     } catch (const LoadError &e) {
         printErr(QStringLiteral("%1: %2\n").arg(path, e.message()));
