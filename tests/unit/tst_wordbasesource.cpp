@@ -4,6 +4,7 @@
 
 #include "compiler.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,6 +82,7 @@ private slots:
     void faults_data();
     void faults();
     void failedBuildKeepsTheOldFile();
+    void longLinesCostLinearTime();
 };
 
 void TestWordBaseSource::cards_data()
@@ -345,6 +347,28 @@ void TestWordBaseSource::failedBuildKeepsTheOldFile()
     QVERIFY_THROWS_EXCEPTION(SourceError, buildWordBase(src.path(), src.output()));
     QCOMPARE(readFile(src.output()), QByteArray("previous build"));
     QCOMPARE(QDir(QFileInfo(src.output()).path()).entryList(QDir::Files | QDir::Hidden), before);
+}
+
+// A line of 200,000 links, and a fault at its very end reported at its column.
+// Counting the column of every link from the start of the line took minutes.
+void TestWordBaseSource::longLinesCostLinearTime()
+{
+    QByteArray line = "@ А\n. ";
+    for (int i = 0; i < 200000; ++i)
+        line += "[а] ";
+    SourceFolder src({{"words/a.txt", line + "[нет]\n"}});
+    QVERIFY(src.ok());
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        buildWordBase(src.path(), src.output());
+        QFAIL("the build succeeded");
+    } catch (const SourceError &e) {
+        QCOMPARE(e.line(), 2);
+        QCOMPARE(e.column(), 3 + 200000 * 4 + 1);
+        QVERIFY2(e.message().contains("names no headword"), qPrintable(e.message()));
+    }
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestWordBaseSource)

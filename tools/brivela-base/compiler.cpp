@@ -21,17 +21,26 @@ namespace {
 
 constexpr char kLinkMark = '~';
 
+// A place in a source file. The column is counted only when a fault is
+// reported: counting it for every link would cost time quadratic in the
+// length of a line full of links. The line's text is shared, not copied.
 struct Place {
     QString file;
     int line = 0;
-    int column = 0;
+    QString text;
+    qsizetype index = 0;
+
+    int column() const { return columnAt(text, index); }
 };
 
-[[noreturn]] void fail(const Place &at, const QString &message) { throw SourceError(at.file, at.line, at.column, message); }
+[[noreturn]] void fail(const Place &at, const QString &message)
+{
+    throw SourceError(at.file, at.line, at.column(), message);
+}
 
 Place placeOf(const QString &file, const SourceLine &line, qsizetype index)
 {
-    return {file, line.number, columnAt(line.text, index)};
+    return {file, line.number, line.text, index};
 }
 
 bool isBlank(const QString &text)
