@@ -34,10 +34,12 @@ using LoadProgress = std::function<void(const QString &text)>;
 // The file name of the word base beside the executable.
 inline constexpr char WordBaseFileName[] = "brivela.dat";
 
-// A word base is a few megabytes at most. A larger file is refused before it is
-// read: a hostile one could otherwise build tens of model objects per byte. The
-// authoring tool holds its sources and its output to the same limit.
-inline constexpr qint64 MaxWordBaseSize = 32LL * 1024 * 1024;
+// A word base is a few megabytes at most (8 MB hold some 30,000 headwords; the
+// bundled one is 320 KB). A larger file is refused before it is read: the model
+// takes up to some 80 bytes of memory per byte of a hostile file, so this also
+// bounds what one can cost (about 600 MB). The authoring tool holds its sources
+// and its output to the same limit.
+inline constexpr qint64 MaxWordBaseSize = 8LL * 1024 * 1024;
 
 // The bytes of the file at `path`, reporting the opening and reading steps.
 // Throws LoadError "Cannot open file <path>" when it cannot be read, and the

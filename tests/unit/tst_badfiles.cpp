@@ -1,6 +1,7 @@
 // Bad word base files loaded end to end by the real executables: each must end
 // in its own message and a clean exit, never in a crash or a half-done load.
 #include "badwordbases.h"
+#include "wordbase/wordbase.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,7 +78,7 @@ QString prepare(Special special, const QByteArray &file, const QString &path)
     case Special::TooLarge: {
         QFile f(path);
         // Sparse: costs no disk.
-        return f.open(QIODevice::WriteOnly) && f.resize(33LL * 1024 * 1024) ? QString()
+        return f.open(QIODevice::WriteOnly) && f.resize(MaxWordBaseSize + 1) ? QString()
                                                                               : QStringLiteral("cannot size the fixture");
     }
     }

@@ -3,6 +3,7 @@
 #include "wordbasefixture.h"
 
 #include "compiler.h"
+#include "wordbase/wordbase.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -298,13 +299,13 @@ void TestWordBaseSource::faults_data()
     QTest::newRow("guide file missing") << Files{{"guides/users.txt", QByteArray()}} << "guides/users.txt" << 0 << 0
                                         << "missing";
     // Sizes: nothing larger than a word base may be is read whole or written.
-    const QByteArray tooLarge(33 * 1024 * 1024, 'a');
+    const QByteArray tooLarge(MaxWordBaseSize + 1, 'a');
     QTest::newRow("source file too large")
         << Files{{"anecdotes.txt", tooLarge}} << "anecdotes.txt" << 0 << 0 << "larger than a word base";
     QTest::newRow("banner image too large") << Files{{"banners.txt", utf8("image = big.gif\n")}, {"big.gif", tooLarge}}
                                             << "banners.txt" << 1 << 9 << "larger than a word base";
     // A GIF decodes up to its trailer; what follows is stored all the same.
-    const QByteArray paddedGif = tinyGif() + QByteArray(9 * 1024 * 1024, 'x');
+    const QByteArray paddedGif = tinyGif() + QByteArray(MaxWordBaseSize / 4, 'x');
     QTest::newRow("compiled word base too large")
         << Files{{"banners.txt", utf8("image = p.gif\n\nimage = p.gif\n\nimage = p.gif\n\nimage = p.gif\n")},
                  {"p.gif", paddedGif}}
