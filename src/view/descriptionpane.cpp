@@ -71,6 +71,7 @@ void DescriptionLabelWidget::mouseReleaseEvent(QMouseEvent *event)
 DescriptionPaneWidget::DescriptionPaneWidget(QWidget *parent) : QScrollArea(parent), m_content(new QWidget)
 {
     m_content->setObjectName(QStringLiteral("descriptionPage"));
+    setFocusPolicy(Qt::StrongFocus); // the keyboard scrolls a long page
     setWidget(m_content);
     setWidgetResizable(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

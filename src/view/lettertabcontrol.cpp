@@ -3,8 +3,8 @@
 #include "text/cp1251.h"
 
 #include <QButtonGroup>
-#include <QPainter>
-#include <QStyleOption>
+#include <QFrame>
+#include <QKeyEvent>
 #include <QToolButton>
 
 namespace {
@@ -12,8 +12,12 @@ constexpr int kTabsLeft = 4;
 constexpr int kTabsTop = 1;
 } // namespace
 
-LetterTabControl::LetterTabControl(QWidget *parent) : QWidget(parent), m_group(new QButtonGroup(this))
+LetterTabControl::LetterTabControl(QWidget *parent)
+    : QWidget(parent), m_group(new QButtonGroup(this)), m_page(new QFrame(this))
 {
+    // The page behind the other widgets; the skin gives it its frame and colour.
+    m_page->setObjectName(QStringLiteral("letterPage"));
+    m_page->lower();
     setFocusPolicy(Qt::TabFocus);
     m_group->setExclusive(false); // the current index decides which tab is down
     connect(m_group, &QButtonGroup::idClicked, this, &LetterTabControl::setCurrentIndex);
@@ -38,7 +42,6 @@ void LetterTabControl::setTabs(const StringList &captions)
         m_buttons.append(tab);
     }
     m_current = m_buttons.isEmpty() ? -1 : 0;
-    layoutTabs();
     updateChecked();
 }
 
@@ -61,16 +64,15 @@ void LetterTabControl::resizeEvent(QResizeEvent *event)
     layoutTabs();
 }
 
-void LetterTabControl::paintEvent(QPaintEvent *)
+void LetterTabControl::keyPressEvent(QKeyEvent *event)
 {
-    // The page: a framed panel joined to the tabs above it.
-    QStyleOption opt;
-    opt.initFrom(this);
-    QPainter p(this);
-    const QRect page = rect().adjusted(0, pageTop() - 1, -1, -1);
-    p.fillRect(page, opt.palette.color(QPalette::Window));
-    p.setPen(opt.palette.color(QPalette::Mid));
-    p.drawRect(page);
+    // With the focus on the tabs, the arrow keys pick the neighbouring letter.
+    if (event->key() == Qt::Key_Left && m_current > 0)
+        setCurrentIndex(m_current - 1);
+    else if (event->key() == Qt::Key_Right && m_current + 1 < count())
+        setCurrentIndex(m_current + 1);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void LetterTabControl::layoutTabs()
@@ -83,17 +85,20 @@ void LetterTabControl::layoutTabs()
     m_rows = std::max(1, (n + maxPerRow - 1) / maxPerRow);
     const int perRow = std::max(1, (n + m_rows - 1) / m_rows);
     const int tabWidth = std::min(MaxTabWidth, available / perRow);
-    for (int i = 0; i < n; ++i)
-        m_buttons[i]->setGeometry(kTabsLeft + (i % perRow) * tabWidth, kTabsTop + (i / perRow) * TabHeight, tabWidth,
-                                  TabHeight);
-    update();
+    for (int i = 0; i < n; ++i) {
+        // The selected tab of the last row reaches over the page's top edge,
+        // so that it reads as joined to the page.
+        const int row = i / perRow;
+        const int joined = (i == m_current && row == m_rows - 1) ? 1 : 0;
+        m_buttons[i]->setGeometry(kTabsLeft + (i % perRow) * tabWidth, kTabsTop + row * TabHeight, tabWidth,
+                                  TabHeight + joined);
+    }
+    m_page->setGeometry(0, pageTop() - 1, width(), height() - pageTop() + 1);
 }
 
 void LetterTabControl::updateChecked()
 {
-    for (int i = 0; i < m_buttons.size(); ++i) {
+    for (int i = 0; i < m_buttons.size(); ++i)
         m_buttons[i]->setChecked(i == m_current);
-        if (i == m_current)
-            m_buttons[i]->raise();
-    }
+    layoutTabs();
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QFrame;
 class QToolButton;
 
 // The letter tabs: one tab per caption, laid out left to right and wrapping
@@ -16,7 +17,7 @@ class LetterTabControl : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int MinTabWidth = 22;
+    static constexpr int MinTabWidth = 30;
     static constexpr int MaxTabWidth = 48;
     static constexpr int TabHeight = 18;
 
@@ -42,7 +43,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void layoutTabs();
@@ -51,6 +52,7 @@ private:
     StringList m_captions;
     QList<QToolButton *> m_buttons;
     QButtonGroup *m_group;
+    QFrame *m_page;
     int m_current = -1;
     int m_rows = 1;
 };
