@@ -16,7 +16,12 @@ DialogAutoCloser::DialogAutoCloser(int delayMs, QObject *parent) : QObject(paren
     qApp->installEventFilter(this);
 }
 
-DialogAutoCloser::~DialogAutoCloser() { qApp->removeEventFilter(this); }
+DialogAutoCloser::~DialogAutoCloser()
+{
+    // As a child of the application it goes after the application is gone.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+}
 
 void DialogAutoCloser::installFromEnvironment()
 {

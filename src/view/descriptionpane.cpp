@@ -55,6 +55,8 @@ void DescriptionLabelWidget::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    if (m_onClick)
+        event->accept(); // a link takes its clicks; plain text lets them through
 }
 
 void DescriptionLabelWidget::mouseReleaseEvent(QMouseEvent *event)
@@ -62,9 +64,12 @@ void DescriptionLabelWidget::mouseReleaseEvent(QMouseEvent *event)
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
+    if (!m_onClick)
+        return;
+    event->accept();
     // The handler usually lays out a new page: this label is then hidden, and
     // only the next page destroys it, so it outlives the call.
-    if (click && m_onClick)
+    if (click)
         m_onClick(*this);
 }
 

@@ -51,6 +51,7 @@ void GifAnimator::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    event->accept(); // the click is this widget's, not its parent's
 }
 
 void GifAnimator::mouseReleaseEvent(QMouseEvent *event)
@@ -58,6 +59,7 @@ void GifAnimator::mouseReleaseEvent(QMouseEvent *event)
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
+    event->accept();
     if (click)
         emit clicked();
 }
