@@ -345,7 +345,13 @@ void TBrivela::selectTabQuietly(int index)
     ui->TeTabControl1->setCurrentIndex(index);
 }
 
-void TBrivela::SetListCount(int n) { m_listModel->setCount(n); }
+void TBrivela::SetListCount(int n)
+{
+    m_listModel->setCount(n);
+    // The rows now stand for the words of another letter, even where their
+    // number stays the same.
+    ui->TeListBox1->viewport()->update();
+}
 
 void TBrivela::TeTabControl1Change(QObject *)
 {

@@ -43,7 +43,7 @@ QByteArray fixture(const char *name)
 }
 
 // Headwords by word id: А|дмин 0, Апгр|ейд 1, Б|аг 2, Гл|юк 3, Х|акер 4,
-// Х|ацкер 5, |Юзер 6, faq 7, Ар|хив 8. Each description starts with its own
+// Х|ацкер 5, |Юзер 6, faq 7, Ар|хив 8, Юз|ать 9. Each description starts with its own
 // word, so the first label tells which description is on show.
 TestWordBase standardBase()
 {
@@ -66,6 +66,7 @@ TestWordBase standardBase()
     base.addWord(QStringLiteral("|Юзер"), user);
     base.addWord(QStringLiteral("faq"), faq);
     base.addWord(QStringLiteral("Ар|хив"), archive);
+    base.addWord(QStringLiteral("Юз|ать"), user);
     base.anecdotes = {QStringLiteral("Первый"), QStringLiteral("Второй")};
     base.banners = {{fixture("banner-red.gif"), QStringLiteral("Красный"), QStringLiteral("https://example.org/red")},
                     {fixture("banner-green.gif"), QStringLiteral("Зелёный"), QStringLiteral("https://example.org/green")},
@@ -332,7 +333,7 @@ private slots:
 
         w.show();
         QTRY_VERIFY(w.isLoaded());
-        QCOMPARE(w.statusPanel(1)->text(), QStringLiteral("7 edition, 9 words, 2 anecdotes"));
+        QCOMPARE(w.statusPanel(1)->text(), QStringLiteral("7 edition, 10 words, 2 anecdotes"));
         QCOMPARE(w.statusPanel(0)->text(), QStringLiteral("Version 1.0"));
         QCOMPARE(tabs(w)->tabs().lines(),
                  (QList<QByteArray>{"@", toCp1251(QStringLiteral("А")), toCp1251(QStringLiteral("Б")),
@@ -439,7 +440,7 @@ private slots:
         QTest::newRow("Б") << QStringLiteral("Б") << 1 << QStringLiteral("Баг");
         QTest::newRow("Г shares Б's description") << QStringLiteral("Г") << 1 << QStringLiteral("Баг");
         QTest::newRow("Х") << QStringLiteral("Х") << 2 << QStringLiteral("Хакер");
-        QTest::newRow("Ю") << QStringLiteral("Ю") << 1 << QStringLiteral("Юзер");
+        QTest::newRow("Ю") << QStringLiteral("Ю") << 2 << QStringLiteral("Юзер");
     }
 
     void pickTab()
@@ -658,6 +659,28 @@ private slots:
         QCOMPARE(count(0, red), 0);
         QVERIFY(count(1, red) > 0); // Апгр|ейд
         QCOMPARE(count(1, lime), 0);
+    }
+
+    // The list shows the new letter's words in every row, also when the new
+    // letter has as many words as the old one.
+    void listRepaintsOnAnotherLetter()
+    {
+        auto w = open(standardBase());
+        pickTab(*w, QStringLiteral("Х"));
+        QListView *view = list(*w);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QRect row1 = view->visualRect(view->model()->index(1, 0));
+        const auto onScreen = [&] {
+            QTest::qWait(50);
+            const QPoint at = view->viewport()->mapTo(w.get(), row1.topLeft());
+            return w->screen()->grabWindow(w->winId(), at.x(), at.y(), row1.width(), row1.height()).toImage();
+        };
+        const QImage hacker = onScreen();
+        pickTab(*w, QStringLiteral("Ю"));
+        QCOMPARE(rowCount(*w), 2);
+        const QImage fresh = view->viewport()->grab(row1).toImage().convertToFormat(hacker.format());
+        QVERIFY(onScreen() != hacker);
+        QCOMPARE(onScreen(), fresh);
     }
 
     void bannerRotation()
