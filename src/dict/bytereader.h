@@ -7,7 +7,8 @@
 
 #include <cstdint>
 
-// A read position over a payload held in memory. Every read is bounds-checked:
+// A read position over a payload held in memory (not owned: the bytes must
+// outlive the reader). Every read is bounds-checked:
 // reading past the end throws LoadError instead of yielding short data.
 class ByteReader
 {

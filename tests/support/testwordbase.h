@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-// Builds a word base in memory, section by section, for tests and for the
-// sample word base. Texts are given as Unicode and stored as Windows-1251.
+// Builds a word base in memory, section by section, for the tests. Texts are
+// given as Unicode and stored as Windows-1251.
 class TestWordBase
 {
 public:

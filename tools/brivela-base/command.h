@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdio>
-
 // Exit codes of every command.
 enum ExitCode { ExitOk = 0, ExitBadInput = 1, ExitUsage = 2 };
 
@@ -21,5 +19,8 @@ struct Command {
 void printOut(const QString &text);
 void printErr(const QString &text);
 
+int runBuild(const QStringList &args);
 int runCheck(const QStringList &args);
 int runDump(const QStringList &args);
+int runShow(const QStringList &args);
+int runUnpack(const QStringList &args);
