@@ -8,6 +8,11 @@
 namespace {
 // Room left below and right of the last label when the page scrolls.
 constexpr int kPageMargin = 10;
+
+// The word base's lines are written to fit 290 px at 10 pt in a Windows sans
+// font of about 6 px a letter; a narrow face keeps them within that width.
+const QStringList kPageFonts = {QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                                QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
 } // namespace
 
 DescriptionLabelWidget::DescriptionLabelWidget(QWidget *content) : QLabel(content)
@@ -18,6 +23,8 @@ DescriptionLabelWidget::DescriptionLabelWidget(QWidget *content) : QLabel(conten
     setIndent(0);
     setWordWrap(false);
     setTransparent(true);
+    // The pane's face, set here: under a stylesheet a child does not inherit it.
+    setFont(content->font());
 }
 
 void DescriptionLabelWidget::setTransparent(bool on)
@@ -77,6 +84,10 @@ DescriptionPaneWidget::DescriptionPaneWidget(QWidget *parent) : QScrollArea(pare
 {
     m_content->setObjectName(QStringLiteral("descriptionPage"));
     setFocusPolicy(Qt::StrongFocus); // the keyboard scrolls a long page
+    QFont pageFont = font();
+    pageFont.setFamilies(kPageFonts);
+    pageFont.setPointSize(10);
+    m_content->setFont(pageFont);
     setWidget(m_content);
     setWidgetResizable(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -5,6 +5,8 @@
 #include "view/gifanimator.h"
 #include "view/lettertabcontrol.h"
 #include "view/wordlistmodel.h"
+#include "view/skin.h"
+#include <QApplication>
 
 #include <QFile>
 #include <QMovie>
@@ -54,6 +56,7 @@ class TestView : public QObject
 private slots:
     void labelsAreTenPointPlainText()
     {
+        applySkin(*qApp);
         DescriptionPaneWidget pane;
         pane.resize(369, 305);
         auto line = std::make_unique<TDescriptionLine>();
@@ -66,6 +69,9 @@ private slots:
         QCOMPARE(text->text(), QStringLiteral("<b>bold?</b>"));
         QCOMPARE(text->textFormat(), Qt::PlainText);
         QCOMPARE(text->font().pointSize(), 10);
+        // The page's narrow face reaches every label, also under the skin.
+        QCOMPARE(text->font().family(), pane.content()->font().family());
+        QCOMPARE(pane.content()->font().family(), QStringLiteral("Nimbus Sans Narrow"));
         QCOMPARE(text->size(), text->sizeHint());
         QCOMPARE(link->text(), QStringLiteral("Слово"));
         QCOMPARE(link->x(), 10 + text->width());
