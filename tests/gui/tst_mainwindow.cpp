@@ -90,6 +90,27 @@ void clickThroughWindow(QWidget *widget)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
 }
 
+// Reports the text of a label each time it is painted.
+class PaintWatcher : public QObject
+{
+public:
+    PaintWatcher(QLabel *label, std::function<void(const QString &)> onPaint) : m_onPaint(std::move(onPaint))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_onPaint(static_cast<QLabel *>(watched)->text());
+        return false;
+    }
+
+private:
+    std::function<void(const QString &)> m_onPaint;
+};
+
 // Records the links the program asks the desktop to open.
 class UrlCatcher : public QObject
 {
@@ -325,6 +346,12 @@ private slots:
     void loadOnFirstPaint()
     {
         TBrivela w(writeBase(standardBase().file()));
+        // Every step's text is painted while the load still runs.
+        QStringList painted;
+        PaintWatcher watcher(w.statusPanel(1), [&](const QString &text) {
+            if (painted.isEmpty() || painted.last() != text)
+                painted.append(text);
+        });
         QTest::qWait(50);
         QVERIFY(!w.isLoaded());
         QCOMPARE(w.statusPanel(1)->text(), QStringLiteral("words"));
@@ -349,6 +376,16 @@ private slots:
         QCOMPARE(banner(w)->gif(), w.FBanners[0].Image);
         QCOMPARE(banner(w)->toolTip(), QStringLiteral("Красный"));
         QCOMPARE(w.FJokePool, (QList<int32_t>{0, 1}));
+        QCOMPARE(painted, (QStringList{QStringLiteral("words"), QStringLiteral("Opening file brivela.dat..."),
+                                       QStringLiteral("Reading file brivela.dat..."),
+                                       QStringLiteral("Checking file brivela.dat..."),
+                                       QStringLiteral("Processing file brivela.dat..."),
+                                       QStringLiteral("Checking version of brivela.dat..."),
+                                       QStringLiteral("Loading words..."), QStringLiteral("Loading smileys..."),
+                                       QStringLiteral("Loading acronyms..."), QStringLiteral("Loading users..."),
+                                       QStringLiteral("Loading extensions..."), QStringLiteral("Loading anecdotes..."),
+                                       QStringLiteral("Loading banners..."), QStringLiteral("Loading refused words..."),
+                                       QStringLiteral("7 edition, 10 words, 2 anecdotes")}));
     }
 
     void loadFailure_data()
@@ -467,6 +504,9 @@ private slots:
         QTest::mouseClick(list(*w)->viewport(), Qt::LeftButton, {}, item.center());
         QCOMPARE(currentRow(*w), 2);
         QCOMPARE(firstWord(*w), QStringLiteral("Архив"));
+        QTest::keyClick(list(*w), Qt::Key_Up);
+        QCOMPARE(currentRow(*w), 1);
+        QCOMPARE(firstWord(*w), QStringLiteral("Апгрейд"));
     }
 
     void search_data()
