@@ -575,6 +575,15 @@ private slots:
         QCOMPARE(currentRow(*w), 1);
         QVERIFY(shown && shown->isHidden());
         QCOMPARE(firstWord(*w), QStringLiteral("Апгрейд"));
+
+        // Emptying the box by hand changes nothing.
+        const QPointer<DescriptionLabelWidget> upgrade = visibleLabels(*w).first();
+        QTest::keyClick(edit(*w), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit(*w), Qt::Key_Backspace);
+        QVERIFY(edit(*w)->text().isEmpty());
+        QCOMPARE(currentTab(*w), QStringLiteral("А"));
+        QCOMPARE(currentRow(*w), 1);
+        QVERIFY(upgrade && !upgrade->isHidden());
     }
 
     void refusedWords_data()
