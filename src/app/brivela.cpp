@@ -3,7 +3,7 @@
 #include "ui_brivela.h"
 
 #include "app/errorreport.h"
-#include "app/links.h"
+#include "view/links.h"
 #include "app/navigation.h"
 #include "text/ansi.h"
 #include "text/cp1251.h"
