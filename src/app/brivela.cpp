@@ -5,6 +5,7 @@
 #include "app/errorreport.h"
 #include "view/links.h"
 #include "app/navigation.h"
+#include "forms/messagebox.h"
 #include "text/ansi.h"
 #include "text/cp1251.h"
 #include "view/descriptionpane.h"
@@ -275,10 +276,9 @@ void TBrivela::showStatus(const QString &text)
     m_statusPanels[1]->repaint();
 }
 
-int TBrivela::showMessage(const QString &text, const QString &caption, int icon)
+int TBrivela::showMessage(const QString &text, const char *caption, QMessageBox::Icon icon)
 {
-    QMessageBox box(QMessageBox::Icon(icon), caption, text, QMessageBox::Ok, this);
-    return box.exec();
+    return ShowMessageWithCaption(this, text, caption, QMessageBox::Ok, icon);
 }
 
 void TBrivela::LoadWordBase()
@@ -304,7 +304,7 @@ void TBrivela::LoadWordBase()
             FJokePool.append(i);
         m_loaded = true;
     } catch (...) {
-        showMessage(currentExceptionMessage(), QStringLiteral("Error"), QMessageBox::Critical);
+        showMessage(currentExceptionMessage(), "Error", QMessageBox::Critical);
         emit terminateRequested();
     }
 }
@@ -403,7 +403,7 @@ void TBrivela::TeEdit1Change(QObject *)
     }
 
     if (navigation::hasRefusedPrefix(FRefusedWords, text)) {
-        showMessage(QString::fromUtf8(kRefusedWordWarning), QStringLiteral("Warning"), QMessageBox::Warning);
+        showMessage(QString::fromUtf8(kRefusedWordWarning), "Warning", QMessageBox::Warning);
         ui->TeEdit1->clear();
     }
 }

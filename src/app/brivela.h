@@ -3,6 +3,7 @@
 #include "wordbase/wordbase.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -102,7 +103,8 @@ private:
     void selectRow(int row);
     int selectedRow() const;
     TDictUnit *currentUnit() const;
-    int showMessage(const QString &text, const QString &caption, int icon);
+    // A message of the window's message dialog: the given icon and OK only.
+    int showMessage(const QString &text, const char *caption, QMessageBox::Icon icon);
 
     std::unique_ptr<Ui::TBrivela> ui;
     QString m_wordBasePath;

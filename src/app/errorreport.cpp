@@ -1,9 +1,9 @@
 #include "app/errorreport.h"
 
 #include "dict/loaderror.h"
+#include "forms/messagebox.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <exception>
 
@@ -18,9 +18,7 @@ void showErrorReport(const QString &message, QWidget *parent)
 {
     if (!parent)
         parent = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Brivela"), errorReportText(message), QMessageBox::Ok,
-                    parent);
-    box.exec();
+    ShowMessageWithCaption(parent, errorReportText(message), "Brivela", QMessageBox::Ok, QMessageBox::Critical);
 }
 
 QString currentExceptionMessage()
