@@ -38,8 +38,7 @@ int runBrivela(int argc, char **argv)
         DialogAutoCloser::installFromEnvironment();
 
         TBrivela window;
-        QObject::connect(&window, &TBrivela::terminateRequested, &app, &QCoreApplication::quit,
-                         Qt::QueuedConnection);
+        QObject::connect(&window, &TBrivela::terminateRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         guard.listen([&window] { window.restoreWindow(); });
         window.show();
         app.exec();

@@ -35,8 +35,8 @@ constexpr int kToolBarHeight = 37;
 constexpr int kStatusBarHeight = 22;
 constexpr int kBannerPeriodMs = 60000;
 
-const char *const kRefusedWordWarning =
-    "Таких слов здесь нет! Их стоит поискать на юмористических сайтах вроде humor.example.";
+const char *const kRefusedWordWarning
+    = "Таких слов здесь нет! Их стоит поискать на юмористических сайтах вроде humor.example.";
 
 QIcon commandIcon(const char *name)
 {
@@ -60,8 +60,8 @@ TBrivela::TBrivela(const QString &wordBasePath, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TBrivela>()), m_wordBasePath(wordBasePath)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kWindowWidth, kWindowHeight);
     ui->TeMenuBar1->setFixedHeight(kMenuBarHeight);
 
@@ -128,8 +128,8 @@ void TBrivela::setupToolBar()
     QToolBar *bar = ui->TeToolBar1;
     bar->setFixedHeight(kToolBarHeight);
     const std::pair<QAction *, const char *> buttons[] = {
-        {ui->FileExit1, "TeSpeedButton1"}, {ui->Smiley1, "TeSpeedButton2"},   {ui->Acronym1, "TeSpeedButton3"},
-        {ui->Extensions1, "TeSpeedButton4"}, {ui->Users1, "TeSpeedButton5"}, {ui->Feedback1, "TeSpeedButton7"},
+        {ui->FileExit1, "TeSpeedButton1"},   {ui->Smiley1, "TeSpeedButton2"}, {ui->Acronym1, "TeSpeedButton3"},
+        {ui->Extensions1, "TeSpeedButton4"}, {ui->Users1, "TeSpeedButton5"},  {ui->Feedback1, "TeSpeedButton7"},
         {ui->HelpAbout1, "TeSpeedButton6"},
     };
     for (const auto &[action, name] : buttons) {
@@ -453,8 +453,9 @@ void TBrivela::RxGIFAnimator1Click() { QDesktopServices::openUrl(QUrl(QLatin1Str
 
 void TBrivela::Feedback1Execute()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2")
-                                       .arg(QLatin1String(Links::FeedbackAddress), QLatin1String(Links::FeedbackSubject))));
+    QDesktopServices::openUrl(
+        QUrl(QStringLiteral("mailto:%1?subject=%2")
+                 .arg(QLatin1String(Links::FeedbackAddress), QLatin1String(Links::FeedbackSubject))));
 }
 
 void TBrivela::Advertising1Execute()
@@ -479,11 +480,12 @@ void TBrivela::restoreWindow()
     activateWindow();
 }
 
-void TBrivela::Smiley1Execute() {}
-void TBrivela::Acronym1Execute() {}
-void TBrivela::Extensions1Execute() {}
-void TBrivela::Users1Execute() {}
-void TBrivela::RxGIFAnimator2Click() {}
-void TBrivela::TrayIcon1MouseDown() {}
-void TBrivela::TeForm1Minimize() {}
-void TBrivela::FormActivate() {}
+// The guide tables, the anecdotes and the tray fill these in.
+void TBrivela::Smiley1Execute() { }
+void TBrivela::Acronym1Execute() { }
+void TBrivela::Extensions1Execute() { }
+void TBrivela::Users1Execute() { }
+void TBrivela::RxGIFAnimator2Click() { }
+void TBrivela::TrayIcon1MouseDown() { }
+void TBrivela::TeForm1Minimize() { }
+void TBrivela::FormActivate() { }

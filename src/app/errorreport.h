@@ -12,15 +12,13 @@ void showErrorReport(const QString &message, QWidget *parent = nullptr);
 
 // Runs a handler; an exception that escapes it is shown in the standard error
 // report and the program goes on.
-template<typename Handler>
-void runReportingErrors(Handler &&handler);
+template <typename Handler> void runReportingErrors(Handler &&handler);
 
 // The message of the exception being handled (empty for one that is not a
 // std::exception).
 QString currentExceptionMessage();
 
-template<typename Handler>
-void runReportingErrors(Handler &&handler)
+template <typename Handler> void runReportingErrors(Handler &&handler)
 {
     try {
         handler();

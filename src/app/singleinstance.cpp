@@ -30,7 +30,10 @@ SingleInstanceGuard::SingleInstanceGuard(const QString &name, QObject *parent)
 
 SingleInstanceGuard::~SingleInstanceGuard() { ReleaseInstanceMutex(); }
 
-QString SingleInstanceGuard::lockPath() const { return m_directory + QLatin1Char('/') + m_name + QStringLiteral(".lock"); }
+QString SingleInstanceGuard::lockPath() const
+{
+    return m_directory + QLatin1Char('/') + m_name + QStringLiteral(".lock");
+}
 
 QString SingleInstanceGuard::serverPath() const
 {

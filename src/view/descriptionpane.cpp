@@ -27,10 +27,7 @@ DescriptionLabelWidget::DescriptionLabelWidget(QWidget *content) : QLabel(conten
     setFont(content->font());
 }
 
-void DescriptionLabelWidget::setTransparent(bool on)
-{
-    setAutoFillBackground(!on);
-}
+void DescriptionLabelWidget::setTransparent(bool on) { setAutoFillBackground(!on); }
 
 void DescriptionLabelWidget::setLeft(int x) { move(x, y()); }
 

@@ -27,7 +27,8 @@ void WordListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     PainterCanvas canvas(*painter, opt.palette.color(group, QPalette::Text), opt.palette.color(group, QPalette::Base));
     // The caption sits in the middle of the item's height, a little in from the edge.
     const int textTop = opt.rect.top() + (opt.rect.height() - painter->fontMetrics().height()) / 2;
-    const QRect textRect(opt.rect.left() + kTextIndent, textTop, opt.rect.width() - kTextIndent, opt.rect.bottom() - textTop + 1);
+    const QRect textRect(opt.rect.left() + kTextIndent, textTop, opt.rect.width() - kTextIndent,
+                         opt.rect.bottom() - textTop + 1);
     m_drawItem(canvas, index.row(), textRect, selected);
     painter->restore();
 }

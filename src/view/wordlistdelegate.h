@@ -18,7 +18,7 @@ public:
 
     static constexpr int ItemHeight = 16;
 
-    explicit WordListDelegate(QObject *parent = nullptr) : QStyledItemDelegate(parent) {}
+    explicit WordListDelegate(QObject *parent = nullptr) : QStyledItemDelegate(parent) { }
 
     void setDrawItem(DrawItem drawItem) { m_drawItem = std::move(drawItem); }
 

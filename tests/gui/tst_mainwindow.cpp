@@ -49,7 +49,8 @@ TestWordBase standardBase()
 {
     TestWordBase base;
     base.edition = 7;
-    const int admin = base.addDescription({QStringLiteral(">Админ и {4:хакер} в одном лице"), QStringLiteral(".второй ряд")});
+    const int admin
+        = base.addDescription({QStringLiteral(">Админ и {4:хакер} в одном лице"), QStringLiteral(".второй ряд")});
     const int upgrade = base.addDescription({QStringLiteral(".Апгрейд железа, см. {8:архив}")});
     const int bug = base.addDescription(
         {QStringLiteral(".Баг виноват {4:хакер}, смайлик {-1:тут}, пропавшее {99:слово}, странное {-5:нечто}")});
@@ -68,9 +69,10 @@ TestWordBase standardBase()
     base.addWord(QStringLiteral("Ар|хив"), archive);
     base.addWord(QStringLiteral("Юз|ать"), user);
     base.anecdotes = {QStringLiteral("Первый"), QStringLiteral("Второй")};
-    base.banners = {{fixture("banner-red.gif"), QStringLiteral("Красный"), QStringLiteral("https://example.org/red")},
-                    {fixture("banner-green.gif"), QStringLiteral("Зелёный"), QStringLiteral("https://example.org/green")},
-                    {fixture("banner-blue.gif"), QStringLiteral("Синий"), QStringLiteral("https://example.org/blue")}};
+    base.banners
+        = {{fixture("banner-red.gif"), QStringLiteral("Красный"), QStringLiteral("https://example.org/red")},
+           {fixture("banner-green.gif"), QStringLiteral("Зелёный"), QStringLiteral("https://example.org/green")},
+           {fixture("banner-blue.gif"), QStringLiteral("Синий"), QStringLiteral("https://example.org/blue")}};
     base.refused = {QStringLiteral("превед"), QStringLiteral("ужоснах"), QStringLiteral("апгрейдер")};
     return base;
 }
@@ -163,7 +165,10 @@ private:
         return window;
     }
 
-    static LetterTabControl *tabs(TBrivela &w) { return w.findChild<LetterTabControl *>(QStringLiteral("TeTabControl1")); }
+    static LetterTabControl *tabs(TBrivela &w)
+    {
+        return w.findChild<LetterTabControl *>(QStringLiteral("TeTabControl1"));
+    }
     static QListView *list(TBrivela &w) { return w.findChild<QListView *>(QStringLiteral("TeListBox1")); }
     static QLineEdit *edit(TBrivela &w) { return w.findChild<QLineEdit *>(QStringLiteral("TeEdit1")); }
     static DescriptionPaneWidget *pane(TBrivela &w)
@@ -251,14 +256,16 @@ private slots:
             const char *name;
             int left;
             int width;
-        } bar[] = {{"TeSpeedButton1", 11, 37}, {"TeSpeedDivider1", 48, 8},  {"TeSpeedButton2", 56, 37},
-                   {"TeSpeedButton3", 93, 37}, {"TeSpeedButton4", 130, 37}, {"TeSpeedButton5", 167, 37},
-                   {"TeSpeedDivider2", 204, 8}, {"TeSpeedButton7", 212, 37}, {"TeSpeedButton6", 249, 37},
+        } bar[] = {{"TeSpeedButton1", 11, 37},    {"TeSpeedDivider1", 48, 8},  {"TeSpeedButton2", 56, 37},
+                   {"TeSpeedButton3", 93, 37},    {"TeSpeedButton4", 130, 37}, {"TeSpeedButton5", 167, 37},
+                   {"TeSpeedDivider2", 204, 8},   {"TeSpeedButton7", 212, 37}, {"TeSpeedButton6", 249, 37},
                    {"TeSpeedContainer2", 489, 88}};
         for (const auto &item : bar) {
             const QRect r = at(item.name);
-            QVERIFY2(r.left() == item.left && r.width() == item.width,
-                     qPrintable(QStringLiteral("%1 at %2 width %3").arg(QLatin1String(item.name)).arg(r.left()).arg(r.width())));
+            QVERIFY2(
+                r.left() == item.left && r.width() == item.width,
+                qPrintable(
+                    QStringLiteral("%1 at %2 width %3").arg(QLatin1String(item.name)).arg(r.left()).arg(r.width())));
         }
         QCOMPARE(at("RxGIFAnimator1").size(), QSize(88, 31));
 
@@ -282,19 +289,24 @@ private slots:
                 items.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
             menus.append(m->text() + QLatin1Char(':') + items.join(QLatin1Char(',')));
         }
-        QCOMPARE(menus, (QStringList{QStringLiteral("&File:FileExit1"),
-                                     QStringLiteral("&Guide:Smiley1,Acronym1,Extensions1,Users1"),
-                                     QStringLiteral("&Help:Advertising1,Feedback1,-,HelpAbout1")}));
+        QCOMPARE(menus,
+                 (QStringList{QStringLiteral("&File:FileExit1"),
+                              QStringLiteral("&Guide:Smiley1,Acronym1,Extensions1,Users1"),
+                              QStringLiteral("&Help:Advertising1,Feedback1,-,HelpAbout1")}));
 
         const struct {
             const char *name;
             const char *caption;
             const char *hint;
             bool picture;
-        } actions[] = {{"FileExit1", "E&xit", "Exit", true},          {"HelpAbout1", "A&bout", "About", true},
-                       {"Smiley1", "&Smiley", "Smiley", true},         {"Acronym1", "&Acronym", "Acronym", true},
-                       {"Extensions1", "&Extensions", "Extensions", true}, {"Users1", "&Users", "Users", true},
-                       {"Advertising1", "Advertising", "Advertising", false}, {"Feedback1", "Feedback", "Feedback", true}};
+        } actions[] = {{"FileExit1", "E&xit", "Exit", true},
+                       {"HelpAbout1", "A&bout", "About", true},
+                       {"Smiley1", "&Smiley", "Smiley", true},
+                       {"Acronym1", "&Acronym", "Acronym", true},
+                       {"Extensions1", "&Extensions", "Extensions", true},
+                       {"Users1", "&Users", "Users", true},
+                       {"Advertising1", "Advertising", "Advertising", false},
+                       {"Feedback1", "Feedback", "Feedback", true}};
         for (const auto &a : actions) {
             QAction *act = action(*w, a.name);
             QVERIFY2(act, a.name);
@@ -308,7 +320,8 @@ private slots:
         QSignalSpy users(action(*w, "Users1"), &QAction::triggered);
         QTest::mouseClick(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")), Qt::LeftButton);
         QCOMPARE(users.count(), 1);
-        QCOMPARE(static_cast<QToolButton *>(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")))->defaultAction(),
+        QCOMPARE(static_cast<QToolButton *>(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")))
+                     ->defaultAction(),
                  action(*w, "Users1"));
     }
 
@@ -376,16 +389,16 @@ private slots:
         QCOMPARE(banner(w)->gif(), w.FBanners[0].Image);
         QCOMPARE(banner(w)->toolTip(), QStringLiteral("Красный"));
         QCOMPARE(w.FJokePool, (QList<int32_t>{0, 1}));
-        QCOMPARE(painted, (QStringList{QStringLiteral("words"), QStringLiteral("Opening file brivela.dat..."),
-                                       QStringLiteral("Reading file brivela.dat..."),
-                                       QStringLiteral("Checking file brivela.dat..."),
-                                       QStringLiteral("Processing file brivela.dat..."),
-                                       QStringLiteral("Checking version of brivela.dat..."),
-                                       QStringLiteral("Loading words..."), QStringLiteral("Loading smileys..."),
-                                       QStringLiteral("Loading acronyms..."), QStringLiteral("Loading users..."),
-                                       QStringLiteral("Loading extensions..."), QStringLiteral("Loading anecdotes..."),
-                                       QStringLiteral("Loading banners..."), QStringLiteral("Loading refused words..."),
-                                       QStringLiteral("7 edition, 10 words, 2 anecdotes")}));
+        QCOMPARE(painted,
+                 (QStringList{
+                     QStringLiteral("words"), QStringLiteral("Opening file brivela.dat..."),
+                     QStringLiteral("Reading file brivela.dat..."), QStringLiteral("Checking file brivela.dat..."),
+                     QStringLiteral("Processing file brivela.dat..."),
+                     QStringLiteral("Checking version of brivela.dat..."), QStringLiteral("Loading words..."),
+                     QStringLiteral("Loading smileys..."), QStringLiteral("Loading acronyms..."),
+                     QStringLiteral("Loading users..."), QStringLiteral("Loading extensions..."),
+                     QStringLiteral("Loading anecdotes..."), QStringLiteral("Loading banners..."),
+                     QStringLiteral("Loading refused words..."), QStringLiteral("7 edition, 10 words, 2 anecdotes")}));
     }
 
     void loadFailure_data()
@@ -412,13 +425,15 @@ private slots:
         QTest::newRow("damaged") << damaged << false << QStringLiteral("Файл brivela.dat поврежден")
                                  << QStringLiteral("Checking file brivela.dat...");
         QTest::newRow("newer format") << newer.file() << false
-                                      << QStringLiteral("Исполняемый файл устарел. Необходимо скачать новую версию программы.")
+                                      << QStringLiteral(
+                                             "Исполняемый файл устарел. Необходимо скачать новую версию программы.")
                                       << QStringLiteral("Checking version of brivela.dat...");
         QTest::newRow("older format") << older.file() << false
-                                      << QStringLiteral("База слов brivela.dat устарела. Необходимо скачать новую версию.")
+                                      << QStringLiteral(
+                                             "База слов brivela.dat устарела. Необходимо скачать новую версию.")
                                       << QStringLiteral("Checking version of brivela.dat...");
-        QTest::newRow("banner not a GIF") << badGif.file() << false << gifError(badGif.banners[1].gif)
-                                          << QStringLiteral("Loading banners...");
+        QTest::newRow("banner not a GIF")
+            << badGif.file() << false << gifError(badGif.banners[1].gif) << QStringLiteral("Loading banners...");
         QTest::newRow("banner cut short") << container::sealPayload(cut) << false << QStringLiteral("Stream read error")
                                           << QStringLiteral("Loading banners...");
     }
@@ -516,24 +531,23 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("word");
 
-        QTest::newRow("а selects А and its first word") << QStringLiteral("а") << QStringLiteral("А") << 0
-                                                         << QStringLiteral("Админ");
+        QTest::newRow("а selects А and its first word")
+            << QStringLiteral("а") << QStringLiteral("А") << 0 << QStringLiteral("Админ");
         QTest::newRow("prefix") << QStringLiteral("ап") << QStringLiteral("А") << 1 << QStringLiteral("Апгрейд");
-        QTest::newRow("capitals are lower-cased") << QStringLiteral("АР") << QStringLiteral("А") << 2
-                                                  << QStringLiteral("Архив");
-        QTest::newRow("between two words") << QStringLiteral("адмирал") << QStringLiteral("А") << 1
-                                           << QStringLiteral("Апгрейд");
-        QTest::newRow("stress mark is ignored") << QStringLiteral("апгрейд") << QStringLiteral("А") << 1
-                                                << QStringLiteral("Апгрейд");
-        QTest::newRow("past every word: the first") << QStringLiteral("ая") << QStringLiteral("А") << 0
-                                                    << QStringLiteral("Админ");
+        QTest::newRow("capitals are lower-cased")
+            << QStringLiteral("АР") << QStringLiteral("А") << 2 << QStringLiteral("Архив");
+        QTest::newRow("between two words")
+            << QStringLiteral("адмирал") << QStringLiteral("А") << 1 << QStringLiteral("Апгрейд");
+        QTest::newRow("stress mark is ignored")
+            << QStringLiteral("апгрейд") << QStringLiteral("А") << 1 << QStringLiteral("Апгрейд");
+        QTest::newRow("past every word: the first")
+            << QStringLiteral("ая") << QStringLiteral("А") << 0 << QStringLiteral("Админ");
         QTest::newRow("second of two") << QStringLiteral("хац") << QStringLiteral("Х") << 1 << QStringLiteral("Хакер");
-        QTest::newRow("stress on the first letter") << QStringLiteral("ю") << QStringLiteral("Ю") << 0
-                                                    << QStringLiteral("Юзер");
-        QTest::newRow("Latin goes to @") << QStringLiteral("F") << QStringLiteral("@") << 0
-                                         << QStringLiteral("Частые");
-        QTest::newRow("letter without a tab changes nothing") << QStringLiteral("щ") << QStringLiteral("Б") << 0
-                                                              << QStringLiteral("Баг");
+        QTest::newRow("stress on the first letter")
+            << QStringLiteral("ю") << QStringLiteral("Ю") << 0 << QStringLiteral("Юзер");
+        QTest::newRow("Latin goes to @") << QStringLiteral("F") << QStringLiteral("@") << 0 << QStringLiteral("Частые");
+        QTest::newRow("letter without a tab changes nothing")
+            << QStringLiteral("щ") << QStringLiteral("Б") << 0 << QStringLiteral("Баг");
     }
 
     void search()
@@ -595,15 +609,16 @@ private slots:
         QTest::addColumn<QString>("tab");
         QTest::addColumn<int>("row");
 
-        QTest::newRow("refused word") << QStringLiteral("превед") << false << 1 << QString() << QStringLiteral("Б") << 0;
-        QTest::newRow("not yet complete") << QStringLiteral("прев") << false << 0 << QStringLiteral("прев")
-                                          << QStringLiteral("Б") << 0;
-        QTest::newRow("warns once, then typing goes on") << QStringLiteral("ужоснахх") << false << 1
-                                                          << QStringLiteral("х") << QStringLiteral("Х") << 0;
-        QTest::newRow("pasted with more after it") << QStringLiteral("ПРЕВЕДмедвед") << true << 1 << QString()
-                                                   << QStringLiteral("Б") << 0;
-        QTest::newRow("navigation before the warning stays") << QStringLiteral("апгрейдер") << false << 1 << QString()
-                                                             << QStringLiteral("А") << 2;
+        QTest::newRow("refused word") << QStringLiteral("превед") << false << 1 << QString() << QStringLiteral("Б")
+                                      << 0;
+        QTest::newRow("not yet complete")
+            << QStringLiteral("прев") << false << 0 << QStringLiteral("прев") << QStringLiteral("Б") << 0;
+        QTest::newRow("warns once, then typing goes on")
+            << QStringLiteral("ужоснахх") << false << 1 << QStringLiteral("х") << QStringLiteral("Х") << 0;
+        QTest::newRow("pasted with more after it")
+            << QStringLiteral("ПРЕВЕДмедвед") << true << 1 << QString() << QStringLiteral("Б") << 0;
+        QTest::newRow("navigation before the warning stays")
+            << QStringLiteral("апгрейдер") << false << 1 << QString() << QStringLiteral("А") << 2;
     }
 
     void refusedWords()
@@ -645,12 +660,12 @@ private slots:
                                         << QStringLiteral("Хакер") << 0;
         QTest::newRow("within the tab") << QStringLiteral("ап") << 8 << QStringLiteral("А") << 2
                                         << QStringLiteral("Архив") << 0;
-        QTest::newRow("-1 opens the smileys") << QStringLiteral("баг") << -1 << QStringLiteral("Б") << 0
-                                              << QStringLiteral("Баг") << 1;
+        QTest::newRow("-1 opens the smileys")
+            << QStringLiteral("баг") << -1 << QStringLiteral("Б") << 0 << QStringLiteral("Баг") << 1;
         QTest::newRow("unknown word id") << QStringLiteral("баг") << 99 << QStringLiteral("Б") << 0
                                          << QStringLiteral("Баг") << 0;
-        QTest::newRow("other negative id") << QStringLiteral("баг") << -5 << QStringLiteral("Б") << 0
-                                           << QStringLiteral("Баг") << 0;
+        QTest::newRow("other negative id")
+            << QStringLiteral("баг") << -5 << QStringLiteral("Б") << 0 << QStringLiteral("Баг") << 0;
     }
 
     void links()

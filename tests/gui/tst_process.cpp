@@ -153,8 +153,10 @@ private slots:
         QByteArray damaged = smallBase().file();
         damaged[9] = char(damaged[9] ^ 1);
         QTest::newRow("missing") << QByteArray() << QByteArray("dialog closed: Error: Cannot open file ");
-        QTest::newRow("damaged") << damaged << QStringLiteral("dialog closed: Error: Файл brivela.dat поврежден").toUtf8();
-        QTest::newRow("empty file") << QByteArray("") << QStringLiteral("dialog closed: Error: Файл brivela.dat поврежден").toUtf8();
+        QTest::newRow("damaged") << damaged
+                                 << QStringLiteral("dialog closed: Error: Файл brivela.dat поврежден").toUtf8();
+        QTest::newRow("empty file") << QByteArray("")
+                                    << QStringLiteral("dialog closed: Error: Файл brivela.dat поврежден").toUtf8();
     }
 
     // The message is shown (and closed by the test hook), then the program

@@ -15,7 +15,7 @@ constexpr int kLineHeight = 16;
 class FakeLabel : public DescriptionLabel
 {
 public:
-    explicit FakeLabel(const QHash<QByteArray, int> &heights) : m_heights(heights) {}
+    explicit FakeLabel(const QHash<QByteArray, int> &heights) : m_heights(heights) { }
 
     void setTransparent(bool on) override { transparent = on; }
     void setLeft(int x) override { m_left = x; }
@@ -154,8 +154,7 @@ Q_DECLARE_METATYPE(QList<QByteArray>)
 Q_DECLARE_METATYPE(QList<Paint>)
 
 namespace QTest {
-template<>
-char *toString(const Paint &p)
+template <> char *toString(const Paint &p)
 {
     return qstrdup(QStringLiteral("(%1 at %2,%3 in %4)")
                        .arg(QString::fromLatin1(p.text), QString::number(p.x), QString::number(p.y), p.color.name())
@@ -178,28 +177,28 @@ private slots:
 
         QTest::newRow("plain: runs side by side, spaces 5 wide")
             << QList<QByteArray>{"ab", "_", "cd", "_", "_", "e"} << 0 << QList<int>{10, 35, 65} << QList<int>{5, 5, 5};
-        QTest::newRow("plain: tabs 30 wide") << QList<QByteArray>{">", "ab", ">", "cd"} << 0 << QList<int>{40, 90}
-                                             << QList<int>{};
-        QTest::newRow("plain: link inline") << QList<QByteArray>{"ab", "_", "@7:cde", "_", "f"} << 0
-                                            << QList<int>{10, 35, 70} << QList<int>{5, 5};
+        QTest::newRow("plain: tabs 30 wide")
+            << QList<QByteArray>{">", "ab", ">", "cd"} << 0 << QList<int>{40, 90} << QList<int>{};
+        QTest::newRow("plain: link inline")
+            << QList<QByteArray>{"ab", "_", "@7:cde", "_", "f"} << 0 << QList<int>{10, 35, 70} << QList<int>{5, 5};
         // fixed 190, free 100 over three spaces: the remainder goes to the last.
         QTest::newRow("justified: remainder to the later spaces")
-            << QList<QByteArray>{"aaaaa", "_", "bbbbb", "_", "ccccc", "_", "dddd"} << 1
-            << QList<int>{10, 93, 176, 260} << QList<int>{33, 33, 34};
-        QTest::newRow("justified: any non-zero flag") << QList<QByteArray>{"aaaaa", "_", "bbbbb"} << 0x7E
-                                                      << QList<int>{10, 250} << QList<int>{190};
+            << QList<QByteArray>{"aaaaa", "_", "bbbbb", "_", "ccccc", "_", "dddd"} << 1 << QList<int>{10, 93, 176, 260}
+            << QList<int>{33, 33, 34};
+        QTest::newRow("justified: any non-zero flag")
+            << QList<QByteArray>{"aaaaa", "_", "bbbbb"} << 0x7E << QList<int>{10, 250} << QList<int>{190};
         QTest::newRow("justified: a tab counts 30 as fixed width")
             << QList<QByteArray>{">", "aaaaa", "_", "bbbbb"} << 1 << QList<int>{40, 250} << QList<int>{160};
         QTest::newRow("justified: wider than 290 gives spaces 5")
-            << QList<QByteArray>{"aaaaaaaaaaaaaaa", "_", "bbbbbbbbbbbbbbb", "_", "c"} << 1
-            << QList<int>{10, 165, 320} << QList<int>{5, 5};
+            << QList<QByteArray>{"aaaaaaaaaaaaaaa", "_", "bbbbbbbbbbbbbbb", "_", "c"} << 1 << QList<int>{10, 165, 320}
+            << QList<int>{5, 5};
         QTest::newRow("justified: little room gives at least 5 each")
             << QList<QByteArray>{"aaaaaaaaaaaaaaaaaaaaaaaaaaaa", "_", "_", "_", "b"} << 1 << QList<int>{10, 305}
             << QList<int>{5, 5, 5};
-        QTest::newRow("justified: no spaces keeps the first pass") << QList<QByteArray>{"aaa", "@3:bb", "c"} << 1
-                                                                   << QList<int>{10, 40, 60} << QList<int>{};
-        QTest::newRow("justified: spaces only") << QList<QByteArray>{"_", "_"} << 1 << QList<int>{}
-                                                << QList<int>{145, 145};
+        QTest::newRow("justified: no spaces keeps the first pass")
+            << QList<QByteArray>{"aaa", "@3:bb", "c"} << 1 << QList<int>{10, 40, 60} << QList<int>{};
+        QTest::newRow("justified: spaces only")
+            << QList<QByteArray>{"_", "_"} << 1 << QList<int>{} << QList<int>{145, 145};
     }
 
     void lineLayout()
@@ -389,19 +388,24 @@ private slots:
         QTest::newRow("one mark, selected")
             << QByteArray("a|bc") << true << QList<Paint>{{"a", 5, 7, white}, {"b", 15, 7, lime}, {"c", 25, 7, white}}
             << white;
-        QTest::newRow("two marks")
-            << QByteArray("x|ay|bz") << false
-            << QList<Paint>{{"x", 5, 7, keep}, {"a", 15, 7, red}, {"y", 25, 7, keep}, {"b", 35, 7, red}, {"z", 45, 7, keep}}
-            << keep;
-        QTest::newRow("mark on the first letter") << QByteArray("|ab") << false
-                                                  << QList<Paint>{{"a", 5, 7, red}, {"b", 15, 7, keep}} << keep;
-        QTest::newRow("mark at the end is dropped") << QByteArray("ab|") << false << QList<Paint>{{"ab", 5, 7, keep}}
-                                                    << keep;
+        QTest::newRow("two marks") << QByteArray("x|ay|bz") << false
+                                   << QList<Paint>{{"x", 5, 7, keep},
+                                                   {"a", 15, 7, red},
+                                                   {"y", 25, 7, keep},
+                                                   {"b", 35, 7, red},
+                                                   {"z", 45, 7, keep}}
+                                   << keep;
+        QTest::newRow("mark on the first letter")
+            << QByteArray("|ab") << false << QList<Paint>{{"a", 5, 7, red}, {"b", 15, 7, keep}} << keep;
+        QTest::newRow("mark at the end is dropped")
+            << QByteArray("ab|") << false << QList<Paint>{{"ab", 5, 7, keep}} << keep;
         QTest::newRow("double mark accents the mark")
             << QByteArray("a||b") << false << QList<Paint>{{"a", 5, 7, keep}, {"|", 15, 7, red}, {"b", 25, 7, keep}}
             << keep;
         QTest::newRow("Cyrillic") << QByteArray("\xD5|\xE0\xEA\xE5\xF0") << true // Х|акер
-                                  << QList<Paint>{{"\xD5", 5, 7, white}, {"\xE0", 15, 7, lime}, {"\xEA\xE5\xF0", 25, 7, white}}
+                                  << QList<Paint>{{"\xD5", 5, 7, white},
+                                                  {"\xE0", 15, 7, lime},
+                                                  {"\xEA\xE5\xF0", 25, 7, white}}
                                   << white;
     }
 
