@@ -3,9 +3,14 @@
 #include "ui_brivela.h"
 
 #include "app/errorreport.h"
-#include "view/links.h"
 #include "app/navigation.h"
+#include "app/traymode.h"
+#include "app/userkey.h"
+#include "forms/aboutform.h"
+#include "forms/advertisingform.h"
 #include "forms/messagebox.h"
+#include "forms/textform.h"
+#include "view/links.h"
 #include "text/ansi.h"
 #include "text/cp1251.h"
 #include "view/descriptionpane.h"
@@ -85,6 +90,12 @@ TBrivela::TBrivela(const QString &wordBasePath, QWidget *parent)
     TrayIcon1 = new QSystemTrayIcon(QIcon(QStringLiteral(":/pictures/tray.png")), this);
     TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
     TrayIcon1->setToolTip(QStringLiteral("Brivela"));
+    m_tray = new TrayMode(this, TrayIcon1, TrayMode::defaultTrayCheck(), this);
+
+    AboutForm = new TAboutForm(this);
+    AboutForm->setObjectName(QStringLiteral("AboutForm"));
+    AdvertisingForm = new TAdvertisingForm(this);
+    AdvertisingForm->setObjectName(QStringLiteral("AdvertisingForm"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -208,7 +219,18 @@ void TBrivela::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, [this] { runReportingErrors([this] { Timer1Timer(Timer1); }); });
     connect(ui->RxGIFAnimator2, &GifAnimator::clicked, this, handle(&TBrivela::RxGIFAnimator2Click));
     connect(ui->RxGIFAnimator3, &GifAnimator::clicked, this, handle(&TBrivela::RxGIFAnimator3Click));
-    connect(TrayIcon1, &QSystemTrayIcon::activated, this, handle(&TBrivela::TrayIcon1MouseDown));
+    // The icon reports a press as the reason it was activated: Trigger for the
+    // left button.
+    connect(TrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        Qt::MouseButton button = Qt::NoButton;
+        if (reason == QSystemTrayIcon::Trigger)
+            button = Qt::LeftButton;
+        else if (reason == QSystemTrayIcon::Context)
+            button = Qt::RightButton;
+        else if (reason == QSystemTrayIcon::MiddleClick)
+            button = Qt::MiddleButton;
+        runReportingErrors([this, button] { TrayIcon1MouseDown(button); });
+    });
 
     connect(ui->FileExit1, &QAction::triggered, this, &QWidget::close);
     connect(ui->HelpAbout1, &QAction::triggered, this, handle(&TBrivela::HelpAbout1Execute));
@@ -458,34 +480,46 @@ void TBrivela::Feedback1Execute()
                  .arg(QLatin1String(Links::FeedbackAddress), QLatin1String(Links::FeedbackSubject))));
 }
 
-void TBrivela::Advertising1Execute()
-{
-    // Placeholder until the advertising window exists.
-    QMessageBox::information(this, QStringLiteral("Advertising"),
-                             QStringLiteral("Размещение рекламы в Brivela: %1").arg(QLatin1String(Links::MakerSite)));
-}
+void TBrivela::Advertising1Execute() { AdvertisingForm->exec(); }
 
 void TBrivela::HelpAbout1Execute()
 {
-    // Placeholder until the About window exists; it shows the same version text.
-    QMessageBox::about(this, QStringLiteral("About"),
-                       QStringLiteral("Brivela\n%1\n\u00a9 Quennic").arg(m_statusPanels[0]->text()));
+    AboutForm->setVersionText(m_statusPanels[0]->text());
+    AboutForm->exec();
 }
 
-void TBrivela::restoreWindow()
+void TBrivela::restoreWindow() { m_tray->restore(); }
+
+void TBrivela::Smiley1Execute() { TTextForm::ShowGuideTable(this, "Smiley", FSmileys); }
+void TBrivela::Acronym1Execute() { TTextForm::ShowGuideTable(this, "Acronym", FAcronyms); }
+void TBrivela::Extensions1Execute() { TTextForm::ShowExtensionsTable(this, FExtensions); }
+void TBrivela::Users1Execute() { TTextForm::ShowGuideTable(this, "Users", FUsers); }
+
+void TBrivela::RxGIFAnimator2Click()
 {
-    if (isMinimized() || isHidden())
-        showNormal();
-    raise();
-    activateWindow();
+    if (FAnecdoteCount <= 0)
+        return;
+    for (;;) {
+        if (FJokePool.isEmpty())
+            for (int32_t i = 0; i < FAnecdoteCount; ++i)
+                FJokePool.append(i);
+        const int index = FJokePool.takeAt(int(m_random.bounded(qsizetype(FJokePool.size()))));
+        touchUserSettingsKey();
+        // A Latin A, then Cyrillic: the caption has always been spelt so.
+        const QByteArray caption = "A" + toCp1251(QStringLiteral("некдот #")) + QByteArray::number(index);
+        const int result = ShowMessageWithCaption(this, fromCp1251(FAnecdotes.at(size_t(index))), caption,
+                                                  QMessageBox::Ok | QMessageBox::Retry, QMessageBox::NoIcon);
+        if (result != ModalResult::Retry)
+            return;
+    }
 }
 
-// The guide tables, the anecdotes and the tray fill these in.
-void TBrivela::Smiley1Execute() { }
-void TBrivela::Acronym1Execute() { }
-void TBrivela::Extensions1Execute() { }
-void TBrivela::Users1Execute() { }
-void TBrivela::RxGIFAnimator2Click() { }
-void TBrivela::TrayIcon1MouseDown() { }
-void TBrivela::TeForm1Minimize() { }
-void TBrivela::FormActivate() { }
+void TBrivela::TeForm1Minimize() { m_tray->windowMinimized(); }
+
+void TBrivela::TrayIcon1MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        restoreWindow();
+}
+
+void TBrivela::FormActivate() { m_tray->windowActivated(); }

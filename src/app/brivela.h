@@ -10,6 +10,9 @@
 
 class CaptionCanvas;
 class DescriptionLabel;
+class TAboutForm;
+class TAdvertisingForm;
+class TrayMode;
 class DescriptionPaneWidget;
 class GifAnimator;
 class LetterTabControl;
@@ -62,24 +65,33 @@ public:
     void Advertising1Execute();
     void HelpAbout1Execute();
 
-    // A second start asked this instance to come back to the front.
+    // Shows the window again from the tray or the minimised state and raises
+    // it: a left press on the tray icon, or a second start of the program.
     void restoreWindow();
 
-    // Handlers that the next steps fill in (the guide tables, the anecdotes,
-    // hiding in the notification area); for now they do nothing.
+    // The guide tables, each in a window of its own made for the showing.
     void Smiley1Execute();
     void Acronym1Execute();
     void Extensions1Execute();
     void Users1Execute();
+
+    // Shows a random anecdote not yet shown in this cycle; Retry shows the next.
     void RxGIFAnimator2Click();
-    void TrayIcon1MouseDown();
+
+    // Hiding in the notification area: minimising hides the window behind
+    // TrayIcon1, and only a left press on the icon brings it back.
     void TeForm1Minimize();
+    void TrayIcon1MouseDown(Qt::MouseButton button);
     void FormActivate();
+    TrayMode &tray() const { return *m_tray; }
 
     // Components, named as in the form.
     QSystemTrayIcon *TrayIcon1 = nullptr;
     QTimer *Timer1 = nullptr;
     QLabel *statusPanel(int index) const;
+    // The side windows, made with the main window and kept for the whole run.
+    TAboutForm *AboutForm = nullptr;
+    TAdvertisingForm *AdvertisingForm = nullptr;
 
 signals:
     // The load failed and its message has been shown: the application ends.
@@ -115,4 +127,5 @@ private:
     bool m_loaded = false;
     bool m_selectingByProgram = false;
     QRandomGenerator m_random;
+    TrayMode *m_tray = nullptr;
 };

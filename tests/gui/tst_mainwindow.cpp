@@ -3,6 +3,7 @@
 #include "app/brivela.h"
 #include "app/dialogautoclose.h"
 #include "testwordbase.h"
+#include "urlcatcher.h"
 #include "text/cp1251.h"
 #include "view/descriptionpane.h"
 #include "view/gifanimator.h"
@@ -111,28 +112,6 @@ protected:
 
 private:
     std::function<void(const QString &)> m_onPaint;
-};
-
-// Records the links the program asks the desktop to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    UrlCatcher()
-    {
-        for (const char *scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
-            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        for (const char *scheme : {"http", "https", "mailto", "file", "ftp", "javascript"})
-            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    }
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
 };
 
 } // namespace
@@ -318,8 +297,10 @@ private slots:
         // Each tool button runs its action once, as the menu item does.
         const QToolBar *toolBar = w->findChild<QToolBar *>(QStringLiteral("TeToolBar1"));
         QSignalSpy users(action(*w, "Users1"), &QAction::triggered);
+        DialogAutoCloser closer(0);
         QTest::mouseClick(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")), Qt::LeftButton);
         QCOMPARE(users.count(), 1);
+        QCOMPARE(closer.closed(), QStringList{QStringLiteral("Users")});
         QCOMPARE(static_cast<QToolButton *>(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")))
                      ->defaultAction(),
                  action(*w, "Users1"));
@@ -684,12 +665,14 @@ private slots:
         const bool navigates = smileys == 0 && tag >= 0 && tag != 99;
         const int labelsBefore = pane(*w)->childCount();
         QSignalSpy smiley(action(*w, "Smiley1"), &QAction::triggered);
+        DialogAutoCloser closer(0);
 
         clickThroughWindow(link);
         QCOMPARE(currentTab(*w), tab);
         QCOMPARE(currentRow(*w), row);
         QCOMPARE(firstWord(*w), word);
         QCOMPARE(smiley.count(), smileys);
+        QCOMPARE(closer.closed(), QStringList(smileys, QStringLiteral("Smiley")));
         if (!navigates) {
             QCOMPARE(pane(*w)->childCount(), labelsBefore); // the page was not laid out again
             return;
