@@ -9,7 +9,8 @@
 BrivelaApplication::BrivelaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Brivela"));
-    setApplicationDisplayName(QStringLiteral("Brivela"));
+    // The display name is left to follow the application name: once set, Qt
+    // appends it to every window title that does not end with it already.
     setOrganizationName(QStringLiteral("Quennic"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/brivela.png")));
 }
