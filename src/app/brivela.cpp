@@ -10,12 +10,12 @@
 #include "forms/advertisingform.h"
 #include "forms/messagebox.h"
 #include "forms/textform.h"
-#include "view/links.h"
 #include "text/ansi.h"
 #include "text/cp1251.h"
 #include "view/descriptionpane.h"
 #include "view/gifanimator.h"
 #include "view/lettertabcontrol.h"
+#include "view/links.h"
 #include "view/wordlistdelegate.h"
 #include "view/wordlistmodel.h"
 
