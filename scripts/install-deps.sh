@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgcrypt20-dev          # independent cipher oracle for the tests
   fonts-dejavu-core        # a font with Cyrillic for the offscreen GUI tests
+  fonts-urw-base35         # Nimbus Sans Narrow: descriptions are written for a narrow face
 )
 # Only for fuzzing and benchmarks (docs/robustness.md), not for the build or CI:
 #   bash scripts/install-deps.sh --dev-tools

@@ -1,6 +1,7 @@
 #include "forms/aboutform.h"
 
 #include "forms/dialogframe.h"
+#include "view/links.h"
 
 #include "ui_aboutform.h"
 
@@ -64,7 +65,7 @@ void TAboutForm::setVersionText(const QString &text)
 
 QUrl TAboutForm::makerSite()
 {
-    return QUrl(QStringLiteral("https://quennic.example/"));
+    return QUrl(QLatin1String(Links::MakerSite));
 }
 
 void TAboutForm::TeLabel2Click()
