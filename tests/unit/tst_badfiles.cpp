@@ -1,5 +1,6 @@
-// Bad word base files loaded end to end by the real executables: each must end
-// in its own message and a clean exit, never in a crash or a half-done load.
+// Bad word base files loaded end to end by the real executables, brivela-base
+// check and the program: each must end in its own message and a clean exit,
+// never in a crash, a hang or a half-done load.
 #include "badwordbases.h"
 #include "wordbase/wordbase.h"
 
@@ -96,6 +97,10 @@ class TestBadFiles : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_program; // a copy of the program, beside which each case is put
+    QTemporaryDir m_runtime; // XDG_RUNTIME_DIR: its own single-instance lock
+    QTemporaryDir m_config;  // XDG_CONFIG_HOME: where nothing may be written
+
     // Every case: what stands at brivela.dat and the message its load ends in
     // ("%1" is the file's full path).
     static void cases()
@@ -113,7 +118,17 @@ class TestBadFiles : public QObject
             QTest::newRow(qPrintable(bad.name)) << int(Special::None) << bad.file << bad.message;
     }
 
+    QString programPath() const { return m_program.filePath(QStringLiteral("brivela")); }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_program.isValid() && m_runtime.isValid() && m_config.isValid());
+        QVERIFY(QFile::copy(QStringLiteral(BRIVELA_EXECUTABLE), programPath()));
+        QVERIFY(QFile::setPermissions(programPath(), QFile::permissions(QStringLiteral(BRIVELA_EXECUTABLE))));
+        QVERIFY(QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+
     void checkRefuses_data() { cases(); }
 
     // brivela-base check loads exactly as the program does.
@@ -135,6 +150,46 @@ private slots:
         QCOMPARE(QString::fromUtf8(r.err).trimmed(), QString(message).replace(QLatin1String("%1"), path));
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.out.isEmpty());
+    }
+
+    void programRefuses_data() { cases(); }
+
+    // The program shows the message in its one error dialog and, once that is
+    // closed, ends normally with 0, having written nothing.
+    void programRefuses()
+    {
+        QFETCH(int, special);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        if (Special(special) == Special::Unreadable && rootWithoutSetpriv())
+            QSKIP("root reads any file, and setpriv is not there to drop that right");
+        const QString path = m_program.filePath(QStringLiteral("brivela.dat"));
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        const QString notReady = prepare(Special(special), file, path);
+        QVERIFY2(notReady.isEmpty(), qPrintable(notReady));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        env.insert(QStringLiteral("BRIVELA_AUTOCLOSE_DIALOGS_MS"), QStringLiteral("50"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        const Run r = run(programPath(), {}, env);
+        QVERIFY(r.finished);
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const QString err = QString::fromUtf8(r.err);
+        QCOMPARE(err.count(QStringLiteral("dialog closed: ")), 1);
+        const QString shown = QString(message).replace(QLatin1String("%1"), path);
+        QVERIFY2(err.contains(QStringLiteral(": ") + shown + QLatin1Char('\n')), qPrintable(err));
+
+        QCOMPARE(QDir(m_config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        QStringList expected{"brivela"};
+        if (Special(special) != Special::Missing)
+            expected << "brivela.dat";
+        QCOMPARE(QDir(m_program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
     }
 };
 
