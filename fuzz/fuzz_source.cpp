@@ -46,7 +46,7 @@ bool unpack(const QByteArray &input, const QString &dir)
         const qsizetype end = next < 0 ? input.size() : next;
         const QByteArray content = input.mid(nameEnd + 1, end - nameEnd - 1);
         at = next < 0 ? -1 : next + 1;
-        if (!safePath(name) || ++files > 40)
+        if (!safePath(name) || ++files > 64)
             return false;
         if (name.contains('/'))
             QDir(dir).mkpath(QString::fromLatin1(name).section(QLatin1Char('/'), 0, -2));
