@@ -1,6 +1,7 @@
 // Loading a large word base and the search box's lookup, each reported with
 // its ratio to a baseline measured in the same run, so the figures compare
 // across machines.
+#include "app/navigation.h"
 #include "dict/bytereader.h"
 #include "dict/dictionary.h"
 #include "dict/sectionwriter.h"
@@ -180,25 +181,14 @@ Bucket &bucket()
     return b;
 }
 
-// The search box: the first headword whose caption, without accent marks and
-// lower-cased, does not sort before the lower-cased text (compared in the locale).
-int searchRow(const TDictUnit &unit, QByteArrayView lowerText)
-{
-    for (int i = 0; i < unit.Count(); ++i) {
-        QByteArray key = unit.GetWord(i)->Caption();
-        key.replace('|', QByteArray());
-        if (AnsiCompareStr(lowerText, AnsiLowerCase(key)) <= 0)
-            return i;
-    }
-    return 0;
-}
-
+// The search box as the main window runs it on typed text: lower-case it,
+// then scan the bucket comparing in the locale (navigation::searchRow).
 void SearchBox(benchmark::State &state)
 {
     const Bucket &b = bucket();
     for (auto _ : state)
-        benchmark::DoNotOptimize(searchRow(*b.unit, AnsiLowerCase(b.lateText)));
-    state.SetItemsProcessed(state.iterations() * searchRow(*b.unit, b.lateText));
+        benchmark::DoNotOptimize(navigation::searchRow(*b.unit, AnsiLowerCase(b.lateText)));
+    state.SetItemsProcessed(state.iterations() * navigation::searchRow(*b.unit, b.lateText));
 }
 BENCHMARK(SearchBox)->Unit(benchmark::kMicrosecond);
 
