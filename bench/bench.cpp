@@ -43,10 +43,10 @@ QByteArray counted(const QByteArray &text)
 
 QByteArray tinyGif()
 {
-    static const unsigned char bytes[] = {
-        'G', 'I', 'F', '8', '9', 'a', 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-        0x00, 0xff, 0xff, 0xff, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
-        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+    static const unsigned char bytes[]
+        = {'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
+           0x00, 0xff, 0xff, 0xff, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
+           0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
     return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
 }
 
@@ -215,7 +215,7 @@ BENCHMARK(SearchBoxBytewise)->Unit(benchmark::kMicrosecond);
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+    RatioReporter() : ConsoleReporter(OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -244,8 +244,8 @@ private:
     {
         if (!m_seconds.count(measured) || !m_seconds.count(baseline))
             return;
-        GetOutputStream() << measured << " / " << baseline << " (CPU time) = "
-                          << m_seconds[measured] / m_seconds[baseline] << "\n";
+        GetOutputStream() << measured << " / " << baseline
+                          << " (CPU time) = " << m_seconds[measured] / m_seconds[baseline] << "\n";
     }
 
     std::map<std::string, double> m_seconds;

@@ -19,18 +19,18 @@ namespace fuzzing {
 class FakeLabel : public DescriptionLabel
 {
 public:
-    void setTransparent(bool) override {}
+    void setTransparent(bool) override { }
     void setLeft(int x) override { m_left = x; }
     void setTop(int y) override { m_top = y; }
     int left() const override { return m_left; }
     int top() const override { return m_top; }
-    void setFontSize(int) override {}
-    void setFontColor(const QColor &) override {}
+    void setFontSize(int) override { }
+    void setFontColor(const QColor &) override { }
     void setCaption(const QByteArray &text) override { m_width = int(text.size()) * 7; }
     void setTag(int tag) override { m_tag = tag; }
     int tag() const override { return m_tag; }
-    void setHandCursor() override {}
-    void setClickHandler(std::function<void(DescriptionLabel &)>) override {}
+    void setHandCursor() override { }
+    void setClickHandler(std::function<void(DescriptionLabel &)>) override { }
     int width() const override { return m_width; }
     int height() const override { return 16; }
 

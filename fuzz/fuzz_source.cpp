@@ -58,7 +58,10 @@ bool unpack(const QByteArray &input, const QString &dir)
 }
 
 // Under /dev/shm when there is one: the files are written and read for every input.
-QString scratchRoot() { return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath(); }
+QString scratchRoot()
+{
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+}
 
 } // namespace
 

@@ -21,7 +21,10 @@
 namespace {
 
 // Under /dev/shm when there is one: the folder is written and read for every input.
-QString scratchRoot() { return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath(); }
+QString scratchRoot()
+{
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+}
 
 [[noreturn]] void fault(const QString &what)
 {

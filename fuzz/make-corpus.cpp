@@ -38,10 +38,12 @@ QList<QPair<QString, QByteArray>> goodFiles()
     empty.refused.clear();
     out.append({"good-empty-sections.dat", empty.file()});
     Payload rich;
-    rich.dictionary = section({QByteArray("\x02" "ab ~\x05\0\0\0x\0y~\t\0", 15), QByteArray("\0\0", 2),
-                               QByteArray("\x01\t|a  b~\xff\xff\xff\xff~\nc\r|@\0", 18)},
+    rich.dictionary = section({QByteArray("\x02"
+                                          "ab ~\x05\0\0\0x\0y~\t\0",
+                                          15),
+                               QByteArray("\0\0", 2), QByteArray("\x01\t|a  b~\xff\xff\xff\xff~\nc\r|@\0", 18)},
                               {{0, "\xD5|\xE0\xEA"}, {0, "q"}, {2, "||"}, {2, ""}, {1, "\xA8\xEB"}});
-    rich.banners = {Banner{tinyGif(), "h0", "l0"}, Banner{tinyGif(), "", ""}};
+    rich.banners = {Banner {tinyGif(), "h0", "l0"}, Banner {tinyGif(), "", ""}};
     out.append({"good-rich.dat", rich.file()});
     return out;
 }

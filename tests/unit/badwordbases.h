@@ -36,10 +36,13 @@ public:
         add("version", int32(1));
         add("edition", int32(3));
         add("description-count", int32(2));
-        add("descriptions", QByteArray("\x01" "ab ~\x01\0\0\0link~\tc\n\0second\0" "\0x\0", 28));
+        add("descriptions", QByteArray("\x01"
+                                       "ab ~\x01\0\0\0link~\tc\n\0second\0"
+                                       "\0x\0",
+                                       28));
         add("headword-count", int32(3));
-        add("headwords", int32(0) + "\xC0|\xE1" + QByteArray(1, '\0') + int32(1) + "RTFM" + QByteArray(1, '\0') +
-                             int32(0) + "\xC1\xE0" + QByteArray(1, '\0'));
+        add("headwords", int32(0) + "\xC0|\xE1" + QByteArray(1, '\0') + int32(1) + "RTFM" + QByteArray(1, '\0')
+                             + int32(0) + "\xC1\xE0" + QByteArray(1, '\0'));
         add("smileys", counted(":-)\tsmile\r\n;-)\twink"));
         add("acronyms", counted("RTFM\tread the manual"));
         add("users", counted("lamer\tnewbie"));
@@ -133,8 +136,8 @@ inline QList<BadWordBase> badWordBases()
 
     // A payload that ends inside each field. A count or length cut in two ends
     // the data; a text cut short has a length longer than what is left.
-    for (const char *field : {"version", "edition", "description-count", "headword-count", "anecdote-count",
-                              "banner-count"})
+    for (const char *field :
+         {"version", "edition", "description-count", "headword-count", "anecdote-count", "banner-count"})
         out.append({QStringLiteral("truncated-in-%1.dat").arg(field), seal(p.cutIn(field, 2)), truncated()});
     // A count is checked against the smallest size of what it counts first, so
     // a payload cut soon after a count ends in the too-large message instead.
@@ -166,8 +169,8 @@ inline QList<BadWordBase> badWordBases()
     out.append({"description-index-past-end.dat", seal(p.withInt("headwords", 2)), badDescriptionIndex()});
     out.append({"description-index-huge.dat", seal(p.withInt("headwords", 0x7fffffff)), badDescriptionIndex()});
 
-    out.append({"banner-not-gif.dat", seal(p.withField("image", counted("GIF89a but not really"))),
-                gifDecoderMessage()});
+    out.append(
+        {"banner-not-gif.dat", seal(p.withField("image", counted("GIF89a but not really"))), gifDecoderMessage()});
     out.append({"banner-empty-image.dat", seal(p.withField("image", counted({}))), gifDecoderMessage()});
     out.append({"banner-gif-too-large.dat", seal(p.withField("image", counted(hugeGif()))), gifDecoderMessage()});
     return out;

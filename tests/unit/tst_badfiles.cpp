@@ -34,7 +34,7 @@ Run run(const QString &program, const QStringList &args, const QProcessEnvironme
     if (geteuid() == 0) {
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
         if (!setpriv.isEmpty()) {
-            arguments = QStringList{"--bounding-set=-dac_override,-dac_read_search", program} + args;
+            arguments = QStringList {"--bounding-set=-dac_override,-dac_read_search", program} + args;
             command = setpriv;
         }
     }
@@ -79,8 +79,9 @@ QString prepare(Special special, const QByteArray &file, const QString &path)
     case Special::TooLarge: {
         QFile f(path);
         // Sparse: costs no disk.
-        return f.open(QIODevice::WriteOnly) && f.resize(MaxWordBaseSize + 1) ? QString()
-                                                                              : QStringLiteral("cannot size the fixture");
+        return f.open(QIODevice::WriteOnly) && f.resize(MaxWordBaseSize + 1)
+                   ? QString()
+                   : QStringLiteral("cannot size the fixture");
     }
     }
     return QStringLiteral("unknown case");
@@ -99,7 +100,7 @@ class TestBadFiles : public QObject
 
     QTemporaryDir m_program; // a copy of the program, beside which each case is put
     QTemporaryDir m_runtime; // XDG_RUNTIME_DIR: its own single-instance lock
-    QTemporaryDir m_config;  // XDG_CONFIG_HOME: where nothing may be written
+    QTemporaryDir m_config; // XDG_CONFIG_HOME: where nothing may be written
 
     // Every case: what stands at brivela.dat and the message its load ends in
     // ("%1" is the file's full path).
@@ -186,7 +187,7 @@ private slots:
 
         QCOMPARE(QDir(m_config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
-        QStringList expected{"brivela"};
+        QStringList expected {"brivela"};
         if (Special(special) != Special::Missing)
             expected << "brivela.dat";
         QCOMPARE(QDir(m_program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), expected);
