@@ -26,7 +26,7 @@ std::optional<WordPlace> findWord(const TDictionary &dictionary, int32_t wordId)
             continue;
         for (int j = 0; j < unit->Count(); ++j)
             if (unit->GetWord(j)->WordId() == wordId)
-                return WordPlace{uint8_t(letter), j};
+                return WordPlace {uint8_t(letter), j};
     }
     return std::nullopt;
 }

@@ -8,7 +8,10 @@ TrayMode::TrayMode(QWidget *window, QSystemTrayIcon *icon, std::function<bool()>
 {
 }
 
-std::function<bool()> TrayMode::defaultTrayCheck() { return [] { return QSystemTrayIcon::isSystemTrayAvailable(); }; }
+std::function<bool()> TrayMode::defaultTrayCheck()
+{
+    return [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+}
 
 void TrayMode::windowMinimized()
 {

@@ -19,8 +19,8 @@ void ExpandSBoxes()
 void GostRound(uint32_t block[2], uint32_t keyWord)
 {
     const uint32_t s = block[0] + keyWord;
-    const uint32_t sub = uint32_t(T[0][s & 0xff]) | uint32_t(T[1][(s >> 8) & 0xff]) << 8 |
-                         uint32_t(T[2][(s >> 16) & 0xff]) << 16 | uint32_t(T[3][s >> 24]) << 24;
+    const uint32_t sub = uint32_t(T[0][s & 0xff]) | uint32_t(T[1][(s >> 8) & 0xff]) << 8
+                         | uint32_t(T[2][(s >> 16) & 0xff]) << 16 | uint32_t(T[3][s >> 24]) << 24;
     const uint32_t n1 = rotl11(sub) ^ block[1];
     block[1] = block[0];
     block[0] = n1;

@@ -13,7 +13,7 @@
 class ByteReader
 {
 public:
-    explicit ByteReader(QByteArrayView data) : m_data(data) {}
+    explicit ByteReader(QByteArrayView data) : m_data(data) { }
 
     qsizetype pos() const { return m_pos; }
     qsizetype remaining() const { return m_data.size() - m_pos; }

@@ -35,7 +35,7 @@ public:
 class TTextElement : public TFixedElement
 {
 public:
-    explicit TTextElement(QByteArray text) : FText(std::move(text)) {}
+    explicit TTextElement(QByteArray text) : FText(std::move(text)) { }
     const QByteArray &Text() const { return FText; }
     // The label made by the latest Place; owned by the pane.
     DescriptionLabel *Label() const { return FLabel; }
@@ -54,7 +54,7 @@ protected:
 class TRefElement : public TTextElement
 {
 public:
-    TRefElement(int32_t wordId, QByteArray text) : TTextElement(std::move(text)), FWordId(wordId) {}
+    TRefElement(int32_t wordId, QByteArray text) : TTextElement(std::move(text)), FWordId(wordId) { }
     int32_t WordId() const { return FWordId; }
     void Place(DescriptionPane &pane, int x, int y) override;
 
@@ -68,9 +68,9 @@ class TSpaceElement : public TDescriptionElement
 public:
     bool Stretchable() const override { return true; }
     int32_t Width() const override { return FWidth; }
-    void Place(DescriptionPane &, int, int) override {}
+    void Place(DescriptionPane &, int, int) override { }
     int32_t Height() const override { return 0; }
-    void SetLeft(int) override {}
+    void SetLeft(int) override { }
     // Takes its share of the free width of a justified line: the free width
     // divided among the stretchable elements still to be served, at least 5.
     void Stretch(int &count, int &freeWidth);
@@ -84,7 +84,7 @@ class TIdentElement : public TFixedElement
 {
 public:
     int32_t Width() const override { return 30; }
-    void Place(DescriptionPane &, int, int) override {}
+    void Place(DescriptionPane &, int, int) override { }
     int32_t Height() const override { return 0; }
-    void SetLeft(int) override {}
+    void SetLeft(int) override { }
 };

@@ -8,10 +8,7 @@
 class LoadError : public std::runtime_error
 {
 public:
-    explicit LoadError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
+    explicit LoadError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) { }
     const QString &message() const { return m_message; }
 
 private:

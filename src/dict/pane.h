@@ -68,9 +68,9 @@ public:
 
 // Colours of the layout and of the word list.
 namespace DictColors {
-inline const QColor Link{0, 0, 255};
-inline const QColor Heading{0, 128, 0};
-inline const QColor Accent{255, 0, 0};
-inline const QColor SelectedAccent{0, 255, 0};
-inline const QColor SelectedText{255, 255, 255};
+inline const QColor Link {0, 0, 255};
+inline const QColor Heading {0, 128, 0};
+inline const QColor Accent {255, 0, 0};
+inline const QColor SelectedAccent {0, 255, 0};
+inline const QColor SelectedText {255, 255, 255};
 } // namespace DictColors

@@ -23,9 +23,7 @@ void fitAroundCentre(QLabel *label)
 
 } // namespace
 
-TAboutForm::TAboutForm(QWidget *parent)
-    : QDialog(parent)
-    , ui(std::make_unique<Ui::TAboutForm>())
+TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutForm>())
 {
     ui->setupUi(this);
     setDialogFrame(this);
@@ -63,22 +61,15 @@ void TAboutForm::setVersionText(const QString &text)
     ui->TeLabel6->adjustSize();
 }
 
-QUrl TAboutForm::makerSite()
-{
-    return QUrl(QLatin1String(Links::MakerSite));
-}
+QUrl TAboutForm::makerSite() { return QUrl(QLatin1String(Links::MakerSite)); }
 
-void TAboutForm::TeLabel2Click()
-{
-    QDesktopServices::openUrl(makerSite());
-}
+void TAboutForm::TeLabel2Click() { QDesktopServices::openUrl(makerSite()); }
 
 bool TAboutForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->TeLabel2 && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton
-            && ui->TeLabel2->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton && ui->TeLabel2->rect().contains(mouse->position().toPoint())) {
             TeLabel2Click();
             return true;
         }

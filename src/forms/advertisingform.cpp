@@ -9,9 +9,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-TAdvertisingForm::TAdvertisingForm(QWidget *parent)
-    : QDialog(parent)
-    , ui(std::make_unique<Ui::TAdvertisingForm>())
+TAdvertisingForm::TAdvertisingForm(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TAdvertisingForm>())
 {
     ui->setupUi(this);
     setDialogFrame(this);
@@ -40,8 +38,7 @@ void TAdvertisingForm::FormCreate()
     const QFont font = textFont();
     const int width = advertisingTextWidth(font, ui->TePaintBox1) + 30;
     setFixedSize(width, height());
-    ui->TePaintBox1->setFixedHeight(advertisingLineHeight(font, ui->TePaintBox1) * FLineCount
-                                    + 5);
+    ui->TePaintBox1->setFixedHeight(advertisingLineHeight(font, ui->TePaintBox1) * FLineCount + 5);
 }
 
 void TAdvertisingForm::TePaintBox1Paint()
@@ -58,10 +55,7 @@ void TAdvertisingForm::TePaintBox1Paint()
 }
 
 // No keyboard layout switch around the copy: it exists on Windows only; Unicode text needs none.
-void TAdvertisingForm::TeButton2Click()
-{
-    QGuiApplication::clipboard()->setText(advertisingClipboardText());
-}
+void TAdvertisingForm::TeButton2Click() { QGuiApplication::clipboard()->setText(advertisingClipboardText()); }
 
 bool TAdvertisingForm::eventFilter(QObject *watched, QEvent *event)
 {

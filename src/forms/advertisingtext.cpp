@@ -47,8 +47,7 @@ constexpr std::array<const char16_t *, 35> kLines = {
     u"Разрекламируйте себя или Вашу компанию с помощью нашей программы!",
 };
 
-struct AdvertisingSpan
-{
+struct AdvertisingSpan {
     int line;
     int start; // 0-based character position
     int length;
@@ -100,7 +99,7 @@ QList<AdvertisingRun> advertisingRuns(const QFont &font, const QPaintDevice *dev
             end = std::min(end, text.size());
             if (end <= at)
                 return;
-            AdvertisingRun run{line, int(at), text.mid(at, end - at), bold, QPoint(x, y)};
+            AdvertisingRun run {line, int(at), text.mid(at, end - at), bold, QPoint(x, y)};
             x += QFontMetrics(withWeight(font, bold), device).horizontalAdvance(run.text);
             runs.append(run);
             at = end;

@@ -12,8 +12,7 @@ class QPaintDevice;
 // lines, drawn one under the other, with three spans in bold.
 
 // One piece of a line drawn in one style, its top-left corner on the canvas.
-struct AdvertisingRun
-{
+struct AdvertisingRun {
     int line;
     int start;
     QString text;

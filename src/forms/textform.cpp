@@ -19,9 +19,7 @@ constexpr int kThreeColumnExtra = 58;
 
 } // namespace
 
-TTextForm::TTextForm(QWidget *parent)
-    : QDialog(parent)
-    , ui(std::make_unique<Ui::TTextForm>())
+TTextForm::TTextForm(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TTextForm>())
 {
     ui->setupUi(this);
     setDialogFrame(this);
@@ -34,8 +32,7 @@ TTextForm::TTextForm(QWidget *parent)
 
 TTextForm::~TTextForm() = default;
 
-std::unique_ptr<TTextForm> TTextForm::createGuideTable(QWidget *parent, QByteArrayView caption,
-                                                       const StringList &list)
+std::unique_ptr<TTextForm> TTextForm::createGuideTable(QWidget *parent, QByteArrayView caption, const StringList &list)
 {
     auto form = std::make_unique<TTextForm>(parent);
     form->setWindowTitle(fromCp1251(caption));
@@ -44,8 +41,7 @@ std::unique_ptr<TTextForm> TTextForm::createGuideTable(QWidget *parent, QByteArr
     return form;
 }
 
-std::unique_ptr<TTextForm> TTextForm::createExtensionsTable(QWidget *parent,
-                                                            const StringList &list)
+std::unique_ptr<TTextForm> TTextForm::createExtensionsTable(QWidget *parent, const StringList &list)
 {
     auto form = std::make_unique<TTextForm>(parent);
     form->setWindowTitle(QStringLiteral("Extensions"));

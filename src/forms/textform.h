@@ -25,11 +25,9 @@ public:
     ~TTextForm() override;
 
     // The filled and sized window of a two-column guide table, not yet shown.
-    static std::unique_ptr<TTextForm> createGuideTable(QWidget *parent, QByteArrayView caption,
-                                                       const StringList &list);
+    static std::unique_ptr<TTextForm> createGuideTable(QWidget *parent, QByteArrayView caption, const StringList &list);
     // The same for the three-column file-extension table with its search box.
-    static std::unique_ptr<TTextForm> createExtensionsTable(QWidget *parent,
-                                                            const StringList &list);
+    static std::unique_ptr<TTextForm> createExtensionsTable(QWidget *parent, const StringList &list);
 
     // Show the table modally and return once the window is closed and freed.
     static void ShowGuideTable(QWidget *parent, QByteArrayView caption, const StringList &list);

@@ -15,7 +15,7 @@ using CaseTable = std::array<char, 256>;
 // Windows-1251 byte (or no other case at all) maps to itself.
 CaseTable makeCaseTable(bool upper)
 {
-    CaseTable t{};
+    CaseTable t {};
     for (int b = 0; b < 256; ++b) {
         const char byte = char(b);
         const QString u = fromCp1251(QByteArrayView(&byte, 1));

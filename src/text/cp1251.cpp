@@ -10,7 +10,7 @@ namespace {
 // The upper half of Windows-1251 as Unicode, taken once from Qt's codec so the
 // conversion is a plain table lookup in both directions.
 struct Cp1251Table {
-    std::array<char16_t, 256> toUnicode{};
+    std::array<char16_t, 256> toUnicode {};
     Cp1251Table()
     {
         QStringDecoder decoder("windows-1251");

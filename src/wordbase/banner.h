@@ -8,8 +8,8 @@ class ByteReader;
 // opened when it is clicked.
 struct TBanner {
     QByteArray Image; // the GIF file's bytes, checked to decode when read
-    QByteArray Hint;  // Windows-1251
-    QByteArray Link;  // Windows-1251
+    QByteArray Hint; // Windows-1251
+    QByteArray Link; // Windows-1251
 
     // Reads one banner record: image length, image bytes, hint, link. Throws
     // LoadError with "Stream read error" for an image longer than the data left,

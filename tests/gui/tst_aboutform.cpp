@@ -31,10 +31,7 @@ void TestAboutForm::initTestCase()
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
 }
 
-void TestAboutForm::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-}
+void TestAboutForm::cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
 // The version text replaces "Version" and shows whole, not cut at the
 // designed 35 px; a later text replaces it again.
@@ -64,11 +61,10 @@ void TestAboutForm::makerLinkKeepsWindowOpen()
         QTest::mouseClick(form.findChild<QLabel *>(QStringLiteral("TeLabel2")), Qt::LeftButton);
         QTest::qWait(20);
         stayedModal = form.isVisible() && QApplication::activeModalWidget() == &form;
-        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("TeButton1")),
-                          Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("TeButton1")), Qt::LeftButton);
     });
     QCOMPARE(form.exec(), int(QDialog::Accepted));
-    QCOMPARE(m_opened, QList<QUrl>{QUrl(QStringLiteral("https://quennic.example/"))});
+    QCOMPARE(m_opened, QList<QUrl> {QUrl(QStringLiteral("https://quennic.example/"))});
     QVERIFY(stayedModal);
     QVERIFY(!form.isVisible());
 

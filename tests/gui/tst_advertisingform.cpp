@@ -46,10 +46,7 @@ private slots:
     void paintsTheText();
 };
 
-void TestAdvertisingForm::initTestCase()
-{
-    applySkin(*qApp);
-}
+void TestAdvertisingForm::initTestCase() { applySkin(*qApp); }
 
 // 35 lines, each with an 8-bit Windows-1251 form, and the contact address and
 // the payment identifiers exactly as long as the bold spans that cover them.
@@ -125,11 +122,9 @@ void TestAdvertisingForm::boldSpans_data()
 
     QTest::newRow("contact address") << 17 << QString() << QStringLiteral("^\\S+@\\S+$")
                                      << QStringLiteral(" с темой письма - Баннер в BRIVELA.");
-    QTest::newRow("payment account")
-        << 23 << QStringLiteral("Указанную сумму следует перевести на ")
-        << QStringLiteral("^WMID \\d{12}$") << QStringLiteral(", кошелек");
-    QTest::newRow("purse") << 24 << QString() << QStringLiteral("^[A-Z]\\d{12}$")
-                           << QStringLiteral(".");
+    QTest::newRow("payment account") << 23 << QStringLiteral("Указанную сумму следует перевести на ")
+                                     << QStringLiteral("^WMID \\d{12}$") << QStringLiteral(", кошелек");
+    QTest::newRow("purse") << 24 << QString() << QStringLiteral("^[A-Z]\\d{12}$") << QStringLiteral(".");
 }
 
 // The bold span starts right after the normal text before it, and the text
@@ -149,7 +144,7 @@ void TestAdvertisingForm::boldSpans()
 
     QList<AdvertisingRun> runs = runsOfLine(advertisingRuns(normal, box), line);
     if (before.isEmpty())
-        runs.prepend(AdvertisingRun{line, 0, QString(), false, QPoint(0, runs.at(0).position.y())});
+        runs.prepend(AdvertisingRun {line, 0, QString(), false, QPoint(0, runs.at(0).position.y())});
     QCOMPARE(runs.size(), 3);
     const AdvertisingRun &lead = runs.at(0), &span = runs.at(1), &tail = runs.at(2);
 

@@ -75,7 +75,7 @@ private slots:
         QCoreApplication::postEvent(&thrower, new QEvent(QEvent::Type(event)));
         QTimer::singleShot(0, [&] { ranAfter = true; });
         QTRY_VERIFY(ranAfter);
-        QCOMPARE(closer.closed(), QStringList{shown});
+        QCOMPARE(closer.closed(), QStringList {shown});
     }
 
     void handlerWrapperReports()
@@ -85,7 +85,7 @@ private slots:
         runReportingErrors([] { throw std::runtime_error("Bad handler"); });
         runReportingErrors([&] { after = true; });
         QVERIFY(after);
-        QCOMPARE(closer.closed(), QStringList{QStringLiteral("Brivela: Bad handler.")});
+        QCOMPARE(closer.closed(), QStringList {QStringLiteral("Brivela: Bad handler.")});
     }
 };
 

@@ -3,8 +3,8 @@
 #include "app/brivela.h"
 #include "app/dialogautoclose.h"
 #include "testwordbase.h"
-#include "urlcatcher.h"
 #include "text/cp1251.h"
+#include "urlcatcher.h"
 #include "view/descriptionpane.h"
 #include "view/gifanimator.h"
 #include "view/lettertabcontrol.h"
@@ -268,10 +268,9 @@ private slots:
                 items.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
             menus.append(m->text() + QLatin1Char(':') + items.join(QLatin1Char(',')));
         }
-        QCOMPARE(menus,
-                 (QStringList{QStringLiteral("&File:FileExit1"),
-                              QStringLiteral("&Guide:Smiley1,Acronym1,Extensions1,Users1"),
-                              QStringLiteral("&Help:Advertising1,Feedback1,-,HelpAbout1")}));
+        QCOMPARE(menus, (QStringList {QStringLiteral("&File:FileExit1"),
+                                      QStringLiteral("&Guide:Smiley1,Acronym1,Extensions1,Users1"),
+                                      QStringLiteral("&Help:Advertising1,Feedback1,-,HelpAbout1")}));
 
         const struct {
             const char *name;
@@ -300,7 +299,7 @@ private slots:
         DialogAutoCloser closer(0);
         QTest::mouseClick(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")), Qt::LeftButton);
         QCOMPARE(users.count(), 1);
-        QCOMPARE(closer.closed(), QStringList{QStringLiteral("Users")});
+        QCOMPARE(closer.closed(), QStringList {QStringLiteral("Users")});
         QCOMPARE(static_cast<QToolButton *>(toolBar->findChild<QToolButton *>(QStringLiteral("TeSpeedButton5")))
                      ->defaultAction(),
                  action(*w, "Users1"));
@@ -357,9 +356,9 @@ private slots:
         QCOMPARE(w.statusPanel(1)->text(), QStringLiteral("7 edition, 10 words, 2 anecdotes"));
         QCOMPARE(w.statusPanel(0)->text(), QStringLiteral("Version 1.0"));
         QCOMPARE(tabs(w)->tabs().lines(),
-                 (QList<QByteArray>{"@", toCp1251(QStringLiteral("А")), toCp1251(QStringLiteral("Б")),
-                                    toCp1251(QStringLiteral("Г")), toCp1251(QStringLiteral("Х")),
-                                    toCp1251(QStringLiteral("Ю"))}));
+                 (QList<QByteArray> {"@", toCp1251(QStringLiteral("А")), toCp1251(QStringLiteral("Б")),
+                                     toCp1251(QStringLiteral("Г")), toCp1251(QStringLiteral("Х")),
+                                     toCp1251(QStringLiteral("Ю"))}));
         QCOMPARE(currentTab(w), QStringLiteral("@"));
         QCOMPARE(rowCount(w), 1);
         QCOMPARE(currentRow(w), 0);
@@ -369,9 +368,9 @@ private slots:
         QCOMPARE(w.FBannerIndex, 0);
         QCOMPARE(banner(w)->gif(), w.FBanners[0].Image);
         QCOMPARE(banner(w)->toolTip(), QStringLiteral("Красный"));
-        QCOMPARE(w.FJokePool, (QList<int32_t>{0, 1}));
+        QCOMPARE(w.FJokePool, (QList<int32_t> {0, 1}));
         QCOMPARE(painted,
-                 (QStringList{
+                 (QStringList {
                      QStringLiteral("words"), QStringLiteral("Opening file brivela.dat..."),
                      QStringLiteral("Reading file brivela.dat..."), QStringLiteral("Checking file brivela.dat..."),
                      QStringLiteral("Processing file brivela.dat..."),
@@ -438,7 +437,7 @@ private slots:
         QSignalSpy terminate(&w, &TBrivela::terminateRequested);
         w.show();
         QTRY_COMPARE(terminate.count(), 1);
-        QCOMPARE(closer.closed(), QStringList{QStringLiteral("Error: ") + message});
+        QCOMPARE(closer.closed(), QStringList {QStringLiteral("Error: ") + message});
         QCOMPARE(w.statusPanel(1)->text(), lastProgress);
         QVERIFY(!w.isLoaded());
         QVERIFY(!w.Timer1->isActive());
@@ -757,7 +756,7 @@ private slots:
         // A click opens the link of the banner on show and changes nothing.
         UrlCatcher catcher;
         clickThroughWindow(banner(*w));
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/green"))});
+        QCOMPARE(catcher.urls, QList<QUrl> {QUrl(QStringLiteral("https://example.org/green"))});
         QCOMPARE(w->FBannerIndex, 1);
     }
 

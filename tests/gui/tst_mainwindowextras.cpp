@@ -158,16 +158,16 @@ private slots:
         QTest::addColumn<bool>("search");
 
         QTest::newRow("Smiley") << QStringLiteral("Smiley1") << QStringLiteral("Smiley")
-                                << QStringList{QStringLiteral(":-)|улыбка"),
-                                               QStringLiteral(";-)|подмигивание\tс хитростью")}
+                                << QStringList {QStringLiteral(":-)|улыбка"),
+                                                QStringLiteral(";-)|подмигивание\tс хитростью")}
                                 << false;
         QTest::newRow("Acronym") << QStringLiteral("Acronym1") << QStringLiteral("Acronym")
-                                 << QStringList{QStringLiteral("IMHO|по-моему")} << false;
+                                 << QStringList {QStringLiteral("IMHO|по-моему")} << false;
         QTest::newRow("Users") << QStringLiteral("Users1") << QStringLiteral("Users")
-                               << QStringList{QStringLiteral("|без имени"), QStringLiteral("ламер|")} << false;
+                               << QStringList {QStringLiteral("|без имени"), QStringLiteral("ламер|")} << false;
         QTest::newRow("Extensions") << QStringLiteral("Extensions1") << QStringLiteral("Extensions")
-                                    << QStringList{QStringLiteral("7z|архив|7-Zip"), QStringLiteral("bak|копия|"),
-                                                   QStringLiteral("doc||")}
+                                    << QStringList {QStringLiteral("7z|архив|7-Zip"), QStringLiteral("bak|копия|"),
+                                                    QStringLiteral("doc||")}
                                     << true;
     }
 
@@ -253,7 +253,7 @@ private slots:
         QTest::addColumn<int>("shown");
         QTest::newRow("five retries, then OK") << QStringList(5, QStringLiteral("retry")) << 6;
         QTest::newRow("closed by the frame")
-            << QStringList{QStringLiteral("retry"), QStringLiteral("retry"), QStringLiteral("close")} << 3;
+            << QStringList {QStringLiteral("retry"), QStringLiteral("retry"), QStringLiteral("close")} << 3;
     }
 
     // Retry draws on from the same pool at once; any other way out ends the click.
@@ -269,7 +269,7 @@ private slots:
         for (qsizetype start = 0; start + 3 <= indices.size(); start += 3) {
             QList<int> cycle = indices.mid(start, 3);
             std::sort(cycle.begin(), cycle.end());
-            QCOMPARE(cycle, (QList<int>{0, 1, 2}));
+            QCOMPARE(cycle, (QList<int> {0, 1, 2}));
         }
     }
 
@@ -280,14 +280,14 @@ private slots:
         {
             auto w = open(baseWithAnecdotes(0));
             BoxAnswerer answerer({});
-            QCOMPARE(clickAnecdote(*w, answerer), QList<int>{});
+            QCOMPARE(clickAnecdote(*w, answerer), QList<int> {});
             QTest::qWait(30);
             QVERIFY(answerer.shown.isEmpty());
             QVERIFY(!QFile::exists(settingsFile()));
         }
         auto w = open(baseWithAnecdotes(1));
         BoxAnswerer answerer({});
-        QCOMPARE(clickAnecdote(*w, answerer), QList<int>{0});
+        QCOMPARE(clickAnecdote(*w, answerer), QList<int> {0});
         QFile file(settingsFile());
         QVERIFY(file.exists());
         QCOMPARE(file.size(), 0);
@@ -295,7 +295,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nkept=1\n");
         file.close();
-        QCOMPARE(clickAnecdote(*w, answerer), QList<int>{0});
+        QCOMPARE(clickAnecdote(*w, answerer), QList<int> {0});
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[General]\nkept=1\n"));
     }
@@ -369,8 +369,8 @@ private slots:
         QCOMPARE(w->AboutForm->parent(), w.get());
         const QPointer<TAboutForm> about = w->AboutForm;
 
-        for (const QString &version : {QStringLiteral("Version 1.0"), QStringLiteral("Version 1.0"),
-                                       QStringLiteral("Version 2.5 beta")}) {
+        for (const QString &version :
+             {QStringLiteral("Version 1.0"), QStringLiteral("Version 1.0"), QStringLiteral("Version 2.5 beta")}) {
             w->statusPanel(0)->setText(version);
             QString shownVersion;
             QWidget *shownWindow = nullptr;

@@ -17,10 +17,7 @@ private slots:
     void result();
 };
 
-void TestMessageBox::initTestCase()
-{
-    applySkin(*qApp);
-}
+void TestMessageBox::initTestCase() { applySkin(*qApp); }
 
 void TestMessageBox::result_data()
 {
@@ -67,9 +64,8 @@ void TestMessageBox::result()
             seen->button(QMessageBox::Ok)->click(); // refused to close: end it, and fail below
     });
 
-    const int got = ShowMessageWithCaption(nullptr, text, caption,
-                                           QMessageBox::Ok | QMessageBox::Retry,
-                                           QMessageBox::NoIcon);
+    const int got
+        = ShowMessageWithCaption(nullptr, text, caption, QMessageBox::Ok | QMessageBox::Retry, QMessageBox::NoIcon);
     QVERIFY(seen);
     QCOMPARE(got, result);
     QCOMPARE(title, QStringLiteral("Aнекдот #12"));

@@ -14,10 +14,7 @@
 
 namespace {
 
-QTableWidget *gridOf(const TTextForm &form)
-{
-    return form.findChild<QTableWidget *>(QStringLiteral("TeStringGrid1"));
-}
+QTableWidget *gridOf(const TTextForm &form) { return form.findChild<QTableWidget *>(QStringLiteral("TeStringGrid1")); }
 
 StringList listOf(const QStringList &lines)
 {
@@ -32,8 +29,7 @@ StringList extensions()
 {
     StringList list;
     for (int i = 0; i < 80; ++i)
-        list.append(QByteArray("a") + QByteArray::number(i).rightJustified(2, '0')
-                    + "\tdescription\tprogram");
+        list.append(QByteArray("a") + QByteArray::number(i).rightJustified(2, '0') + "\tdescription\tprogram");
     return list;
 }
 
@@ -54,10 +50,7 @@ private slots:
     void showGuideTableClosesOnOk();
 };
 
-void TestTextForm::initTestCase()
-{
-    applySkin(*qApp);
-}
+void TestTextForm::initTestCase() { applySkin(*qApp); }
 
 void TestTextForm::emptyList_data()
 {
@@ -132,8 +125,8 @@ void TestTextForm::extensionsTableHasSearch()
     QCOMPARE(grid->item(1, 2)->text(), QString());
 
     const QFontMetrics metrics(grid->font());
-    const int first = std::max(metrics.horizontalAdvance(QStringLiteral("7z")),
-                               metrics.horizontalAdvance(QStringLiteral("bak")));
+    const int first
+        = std::max(metrics.horizontalAdvance(QStringLiteral("7z")), metrics.horizontalAdvance(QStringLiteral("bak")));
     QCOMPARE(form->width(), first + metrics.horizontalAdvance(QStringLiteral("Архив 7-Zip"))
                                 + metrics.horizontalAdvance(QStringLiteral("7-Zip, WinRAR")) + 58);
     QVERIFY(form->findChild<QLineEdit *>(QStringLiteral("TeEdit1"))->isVisibleTo(form.get()));
@@ -173,8 +166,7 @@ void TestTextForm::search()
     edit->clear();
     QTest::keyClicks(edit, typed);
 
-    QCOMPARE(grid->selectionModel()->selectedIndexes(),
-             QModelIndexList{grid->model()->index(row, 0)});
+    QCOMPARE(grid->selectionModel()->selectedIndexes(), QModelIndexList {grid->model()->index(row, 0)});
     QCOMPARE(grid->currentRow(), row);
     QCOMPARE(grid->rowAt(0), row);
 }
@@ -189,12 +181,11 @@ void TestTextForm::showGuideTableClosesOnOk()
             return;
         }
         shown = form->windowTitle() == QLatin1String("Acronym")
-            && form->findChild<QTableWidget *>(QStringLiteral("TeStringGrid1"))->rowCount() == 2;
-        QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("TeButton1")),
-                          Qt::LeftButton);
+                && form->findChild<QTableWidget *>(QStringLiteral("TeStringGrid1"))->rowCount() == 2;
+        QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("TeButton1")), Qt::LeftButton);
     });
-    TTextForm::ShowGuideTable(nullptr, "Acronym", listOf({QStringLiteral("IMHO\tпо-моему"),
-                                                         QStringLiteral("AFAIK\tнасколько знаю")}));
+    TTextForm::ShowGuideTable(nullptr, "Acronym",
+                              listOf({QStringLiteral("IMHO\tпо-моему"), QStringLiteral("AFAIK\tнасколько знаю")}));
     QVERIFY(shown);
     QVERIFY(!QApplication::activeModalWidget());
 }

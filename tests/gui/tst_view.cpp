@@ -4,8 +4,8 @@
 #include "view/descriptionpane.h"
 #include "view/gifanimator.h"
 #include "view/lettertabcontrol.h"
-#include "view/wordlistmodel.h"
 #include "view/skin.h"
+#include "view/wordlistmodel.h"
 #include <QApplication>
 
 #include <QFile>
@@ -92,7 +92,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&pane));
         QTest::mouseClick(pane.label(0), Qt::LeftButton); // text: no handler
         QTest::mouseClick(pane.label(3), Qt::LeftButton);
-        QCOMPARE(clicked, QList<int>{1});
+        QCOMPARE(clicked, QList<int> {1});
     }
 
     // A long page makes the content taller than the view so that it scrolls;

@@ -14,10 +14,10 @@ namespace testbase {
 // The smallest GIF: one transparent pixel.
 inline QByteArray tinyGif()
 {
-    static const unsigned char bytes[] = {
-        'G', 'I', 'F', '8', '9', 'a', 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
-        0x00, 0xff, 0xff, 0xff, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
-        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+    static const unsigned char bytes[]
+        = {'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00,
+           0x00, 0xff, 0xff, 0xff, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
+           0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
     return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
 }
 
@@ -64,19 +64,22 @@ struct Banner {
 struct Payload {
     int32_t version = 1;
     int32_t edition = 7;
-    QByteArray dictionary = section({QByteArray("\x01" "abc\0", 5)}, {{0, "\xC0\xE1\xE2"}});
+    QByteArray dictionary = section({QByteArray("\x01"
+                                                "abc\0",
+                                                5)},
+                                    {{0, "\xC0\xE1\xE2"}});
     QByteArray smileys = ":-)\tsmile";
     QByteArray acronyms;
     QByteArray users;
     QByteArray extensions;
     QList<QByteArray> anecdotes = {"one", "two"};
-    QList<Banner> banners = {Banner{tinyGif(), "hint", "https://brivela.example/"}};
+    QList<Banner> banners = {Banner {tinyGif(), "hint", "https://brivela.example/"}};
     QByteArray refused = "bad";
 
     QByteArray bytes() const
     {
-        QByteArray out = int32(version) + int32(edition) + dictionary + counted(smileys) + counted(acronyms) +
-                         counted(users) + counted(extensions) + int32(int32_t(anecdotes.size()));
+        QByteArray out = int32(version) + int32(edition) + dictionary + counted(smileys) + counted(acronyms)
+                         + counted(users) + counted(extensions) + int32(int32_t(anecdotes.size()));
         for (const QByteArray &a : anecdotes)
             out += counted(a);
         out += int32(int32_t(banners.size()));

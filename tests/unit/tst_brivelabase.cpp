@@ -67,31 +67,33 @@ void TestBrivelaBase::usage_data()
     QTest::addColumn<bool>("onStdout"); // where the text goes: stdout, else stderr
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("no arguments") << QStringList{} << 2 << false << "Usage: brivela-base COMMAND";
-    QTest::newRow("tool help") << QStringList{"--help"} << 0 << true << "unpack";
-    QTest::newRow("build help") << QStringList{"build", "--help"} << 0 << true << "Usage: brivela-base build SRC -o FILE";
-    QTest::newRow("unpack help") << QStringList{"unpack", "-h"} << 0 << true << "Usage: brivela-base unpack FILE -o SRC";
-    QTest::newRow("check help") << QStringList{"check", "--help"} << 0 << true << "Usage: brivela-base check FILE";
-    QTest::newRow("show help") << QStringList{"show", "--help"} << 0 << true << "Usage: brivela-base show FILE TEXT";
-    QTest::newRow("dump help") << QStringList{"dump", "--help"} << 0 << true << "Usage: brivela-base dump FILE";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << false << "unknown command";
-    QTest::newRow("build without -o") << QStringList{"build", "src"} << 2 << false << "-o";
-    QTest::newRow("build without SRC") << QStringList{"build", "-o", "x.dat"} << 2 << false << "Usage";
-    QTest::newRow("unpack without -o") << QStringList{"unpack", "x.dat"} << 2 << false << "Usage";
-    QTest::newRow("check with two files") << QStringList{"check", "a", "b"} << 2 << false << "Usage";
-    QTest::newRow("unknown option") << QStringList{"check", "--bogus", "a"} << 2 << false << "bogus";
-    QTest::newRow("show without TEXT") << QStringList{"show", "a"} << 2 << false << "Usage";
-    QTest::newRow("check of a missing file") << QStringList{"check", "/nonexistent/brivela.dat"} << 1 << false
+    QTest::newRow("no arguments") << QStringList {} << 2 << false << "Usage: brivela-base COMMAND";
+    QTest::newRow("tool help") << QStringList {"--help"} << 0 << true << "unpack";
+    QTest::newRow("build help") << QStringList {"build", "--help"} << 0 << true
+                                << "Usage: brivela-base build SRC -o FILE";
+    QTest::newRow("unpack help") << QStringList {"unpack", "-h"} << 0 << true
+                                 << "Usage: brivela-base unpack FILE -o SRC";
+    QTest::newRow("check help") << QStringList {"check", "--help"} << 0 << true << "Usage: brivela-base check FILE";
+    QTest::newRow("show help") << QStringList {"show", "--help"} << 0 << true << "Usage: brivela-base show FILE TEXT";
+    QTest::newRow("dump help") << QStringList {"dump", "--help"} << 0 << true << "Usage: brivela-base dump FILE";
+    QTest::newRow("unknown command") << QStringList {"frobnicate"} << 2 << false << "unknown command";
+    QTest::newRow("build without -o") << QStringList {"build", "src"} << 2 << false << "-o";
+    QTest::newRow("build without SRC") << QStringList {"build", "-o", "x.dat"} << 2 << false << "Usage";
+    QTest::newRow("unpack without -o") << QStringList {"unpack", "x.dat"} << 2 << false << "Usage";
+    QTest::newRow("check with two files") << QStringList {"check", "a", "b"} << 2 << false << "Usage";
+    QTest::newRow("unknown option") << QStringList {"check", "--bogus", "a"} << 2 << false << "bogus";
+    QTest::newRow("show without TEXT") << QStringList {"show", "a"} << 2 << false << "Usage";
+    QTest::newRow("check of a missing file") << QStringList {"check", "/nonexistent/brivela.dat"} << 1 << false
                                              << "Cannot open file /nonexistent/brivela.dat";
-    QTest::newRow("unpack of a missing file") << QStringList{"unpack", "/nonexistent/b.dat", "-o", "/nonexistent/src"}
-                                              << 1 << false << "Cannot open file";
+    QTest::newRow("unpack of a missing file")
+        << QStringList {"unpack", "/nonexistent/b.dat", "-o", "/nonexistent/src"} << 1 << false << "Cannot open file";
     // A device has no size and may never end: read only up to the limit.
-    QTest::newRow("check of an endless device") << QStringList{"check", "/dev/zero"} << 1 << false
-                                                << "Файл brivela.dat слишком велик";
-    QTest::newRow("unpack of an endless device") << QStringList{"unpack", "/dev/zero", "-o", "/nonexistent/src"} << 1
+    QTest::newRow("check of an endless device")
+        << QStringList {"check", "/dev/zero"} << 1 << false << "Файл brivela.dat слишком велик";
+    QTest::newRow("unpack of an endless device") << QStringList {"unpack", "/dev/zero", "-o", "/nonexistent/src"} << 1
                                                  << false << "Файл brivela.dat слишком велик";
-    QTest::newRow("build of a missing folder") << QStringList{"build", "/nonexistent/src", "-o", "/nonexistent/b.dat"}
-                                               << 1 << false << "/nonexistent/src";
+    QTest::newRow("build of a missing folder")
+        << QStringList {"build", "/nonexistent/src", "-o", "/nonexistent/b.dat"} << 1 << false << "/nonexistent/src";
 }
 
 void TestBrivelaBase::usage()

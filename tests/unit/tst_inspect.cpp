@@ -61,21 +61,21 @@ void TestInspect::warnings_data()
     QTest::addColumn<QByteArray>("section");
     QTest::addColumn<QStringList>("expected"); // one fragment per warning, in order
 
-    QTest::newRow("letters in search order") << headwordsOnly({cp("А|дмин"), cp("Апгр|ейд"), cp("Б|аг"), "L|OL"})
-                                             << QStringList();
+    QTest::newRow("letters in search order")
+        << headwordsOnly({cp("А|дмин"), cp("Апгр|ейд"), cp("Б|аг"), "L|OL"}) << QStringList();
     QTest::newRow("stress marks and case do not count")
         << headwordsOnly({cp("Я|а"), cp("ЯБ"), cp("Я|б")}) << QStringList();
     QTest::newRow("a headword above one it should follow")
         << headwordsOnly({cp("Юзер"), cp("Ябл|око"), cp("Я|блоко"), cp("Я|ва"), cp("Яб|лочко"), "Z", "A"})
-        << QStringList{"\"A\" (word id 6)", "\"Яб|лочко\" (word id 4)"};
-    QTest::newRow("links to word ids no headword has")
-        << section({oneLine(linkTo(-1, "smileys") + linkTo(0, "self") + linkTo(2, "past the end") + linkTo(-2, "minus")),
-                    oneLine("x")},
-                   {headword(0, cp("Сл|ово")), headword(1, cp("Друг|ое"))})
-        << QStringList{"word id 2", "word id -2"};
+        << QStringList {"\"A\" (word id 6)", "\"Яб|лочко\" (word id 4)"};
+    QTest::newRow("links to word ids no headword has") << section(
+        {oneLine(linkTo(-1, "smileys") + linkTo(0, "self") + linkTo(2, "past the end") + linkTo(-2, "minus")),
+         oneLine("x")},
+        {headword(0, cp("Сл|ово")), headword(1, cp("Друг|ое"))})
+                                                       << QStringList {"word id 2", "word id -2"};
     QTest::newRow("descriptions no headword uses")
         << section({oneLine("used"), oneLine(cp("Ничей текст")), QByteArray("\0\0", 2)}, {headword(0, "A")})
-        << QStringList{"description 1 is used by no headword; it begins \"Ничей текст\"", "description 2"};
+        << QStringList {"description 1 is used by no headword; it begins \"Ничей текст\"", "description 2"};
 }
 
 void TestInspect::warnings()
@@ -111,7 +111,8 @@ void TestInspect::search()
     QFETCH(QByteArray, typed);
     QFETCH(QByteArray, found);
     TDictionary dictionary;
-    QVERIFY(load(dictionary, headwordsOnly({cp("А|дмин"), cp("Апгр|ейд"), cp("Ас|ька"), cp("Б|аг"), cp("ёж"), "L|OL"})));
+    QVERIFY(
+        load(dictionary, headwordsOnly({cp("А|дмин"), cp("Апгр|ейд"), cp("Ас|ька"), cp("Б|аг"), cp("ёж"), "L|OL"})));
     const TDictWord *word = searchHeadword(dictionary, typed);
     QCOMPARE(word ? word->Caption() : QByteArray(), found);
 }
@@ -138,10 +139,10 @@ void TestInspect::captionWithStress()
 void TestInspect::headwordAsText()
 {
     TDictionary dictionary;
-    QVERIFY(load(dictionary,
-                 section({QByteArray(1, '\x01') + cp("\tСлово ") + linkTo(1, cp("ссылка")) + cp(" конец\n") + QByteArray("\0\0", 2),
-                          oneLine("x\r")},
-                         {headword(0, cp("В|в")), headword(1, cp("Б")), headword(0, cp("А|б"))})));
+    QVERIFY(load(dictionary, section({QByteArray(1, '\x01') + cp("\tСлово ") + linkTo(1, cp("ссылка")) + cp(" конец\n")
+                                          + QByteArray("\0\0", 2),
+                                      oneLine("x\r")},
+                                     {headword(0, cp("В|в")), headword(1, cp("Б")), headword(0, cp("А|б"))})));
 
     QCOMPARE(::headwordAsText(dictionary, *dictionary.GetUnit(0xC2)->GetWord(0)),
              QString::fromUtf8("Вв\u0301\n\n    Слово [ссылка] конец\n\n\nСинонимы:\n[Аб]\n"));

@@ -142,7 +142,7 @@ public:
     }
     int textWidth(const QByteArray &text) const override { return int(text.size()) * kCharWidth; }
 
-    QColor m_color{10, 20, 30};
+    QColor m_color {10, 20, 30};
     BrushStyle m_brush = BrushStyle::Solid;
     QList<Paint> paints;
     bool paintedOnSolidBrush = false;
@@ -176,29 +176,30 @@ private slots:
         QTest::addColumn<QList<int>>("spaces");
 
         QTest::newRow("plain: runs side by side, spaces 5 wide")
-            << QList<QByteArray>{"ab", "_", "cd", "_", "_", "e"} << 0 << QList<int>{10, 35, 65} << QList<int>{5, 5, 5};
+            << QList<QByteArray> {"ab", "_", "cd", "_", "_", "e"} << 0 << QList<int> {10, 35, 65}
+            << QList<int> {5, 5, 5};
         QTest::newRow("plain: tabs 30 wide")
-            << QList<QByteArray>{">", "ab", ">", "cd"} << 0 << QList<int>{40, 90} << QList<int>{};
+            << QList<QByteArray> {">", "ab", ">", "cd"} << 0 << QList<int> {40, 90} << QList<int> {};
         QTest::newRow("plain: link inline")
-            << QList<QByteArray>{"ab", "_", "@7:cde", "_", "f"} << 0 << QList<int>{10, 35, 70} << QList<int>{5, 5};
+            << QList<QByteArray> {"ab", "_", "@7:cde", "_", "f"} << 0 << QList<int> {10, 35, 70} << QList<int> {5, 5};
         // fixed 190, free 100 over three spaces: the remainder goes to the last.
         QTest::newRow("justified: remainder to the later spaces")
-            << QList<QByteArray>{"aaaaa", "_", "bbbbb", "_", "ccccc", "_", "dddd"} << 1 << QList<int>{10, 93, 176, 260}
-            << QList<int>{33, 33, 34};
+            << QList<QByteArray> {"aaaaa", "_", "bbbbb", "_", "ccccc", "_", "dddd"} << 1
+            << QList<int> {10, 93, 176, 260} << QList<int> {33, 33, 34};
         QTest::newRow("justified: any non-zero flag")
-            << QList<QByteArray>{"aaaaa", "_", "bbbbb"} << 0x7E << QList<int>{10, 250} << QList<int>{190};
+            << QList<QByteArray> {"aaaaa", "_", "bbbbb"} << 0x7E << QList<int> {10, 250} << QList<int> {190};
         QTest::newRow("justified: a tab counts 30 as fixed width")
-            << QList<QByteArray>{">", "aaaaa", "_", "bbbbb"} << 1 << QList<int>{40, 250} << QList<int>{160};
+            << QList<QByteArray> {">", "aaaaa", "_", "bbbbb"} << 1 << QList<int> {40, 250} << QList<int> {160};
         QTest::newRow("justified: wider than 290 gives spaces 5")
-            << QList<QByteArray>{"aaaaaaaaaaaaaaa", "_", "bbbbbbbbbbbbbbb", "_", "c"} << 1 << QList<int>{10, 165, 320}
-            << QList<int>{5, 5};
+            << QList<QByteArray> {"aaaaaaaaaaaaaaa", "_", "bbbbbbbbbbbbbbb", "_", "c"} << 1 << QList<int> {10, 165, 320}
+            << QList<int> {5, 5};
         QTest::newRow("justified: little room gives at least 5 each")
-            << QList<QByteArray>{"aaaaaaaaaaaaaaaaaaaaaaaaaaaa", "_", "_", "_", "b"} << 1 << QList<int>{10, 305}
-            << QList<int>{5, 5, 5};
+            << QList<QByteArray> {"aaaaaaaaaaaaaaaaaaaaaaaaaaaa", "_", "_", "_", "b"} << 1 << QList<int> {10, 305}
+            << QList<int> {5, 5, 5};
         QTest::newRow("justified: no spaces keeps the first pass")
-            << QList<QByteArray>{"aaa", "@3:bb", "c"} << 1 << QList<int>{10, 40, 60} << QList<int>{};
+            << QList<QByteArray> {"aaa", "@3:bb", "c"} << 1 << QList<int> {10, 40, 60} << QList<int> {};
         QTest::newRow("justified: spaces only")
-            << QList<QByteArray>{"_", "_"} << 1 << QList<int>{} << QList<int>{145, 145};
+            << QList<QByteArray> {"_", "_"} << 1 << QList<int> {} << QList<int> {145, 145};
     }
 
     void lineLayout()
@@ -228,7 +229,7 @@ private slots:
         auto line = makeLine({"aaaaa", "_", "bbbbb", "_", "ccccc", "_", "dddd"}, 1);
         line->Layout(pane, 10);
         line->Layout(pane, 10);
-        QCOMPARE(lefts(pane.visibleLabels()).mid(4), (QList<int>{10, 93, 176, 260}));
+        QCOMPARE(lefts(pane.visibleLabels()).mid(4), (QList<int> {10, 93, 176, 260}));
     }
 
     void lineHeight()
@@ -289,10 +290,10 @@ private slots:
         QTest::addColumn<int>("shownId");
         QTest::addColumn<QList<int>>("listedIds");
 
-        QTest::newRow("one headword: no block") << 1 << 0 << QList<int>{};
-        QTest::newRow("two headwords: the other one") << 2 << 0 << QList<int>{1};
-        QTest::newRow("three, shown in the middle") << 3 << 1 << QList<int>{0, 2};
-        QTest::newRow("shown word not among them") << 2 << 9 << QList<int>{0, 1};
+        QTest::newRow("one headword: no block") << 1 << 0 << QList<int> {};
+        QTest::newRow("two headwords: the other one") << 2 << 0 << QList<int> {1};
+        QTest::newRow("three, shown in the middle") << 3 << 1 << QList<int> {0, 2};
+        QTest::newRow("shown word not among them") << 2 << 9 << QList<int> {0, 1};
     }
 
     void synonymsBlock()
@@ -381,31 +382,31 @@ private slots:
         QTest::addColumn<QColor>("finalColor");
 
         const QColor keep(10, 20, 30), red(255, 0, 0), lime(0, 255, 0), white(255, 255, 255);
-        QTest::newRow("no mark") << QByteArray("abc") << false << QList<Paint>{{"abc", 5, 7, keep}} << keep;
-        QTest::newRow("no mark, selected") << QByteArray("abc") << true << QList<Paint>{{"abc", 5, 7, white}} << white;
+        QTest::newRow("no mark") << QByteArray("abc") << false << QList<Paint> {{"abc", 5, 7, keep}} << keep;
+        QTest::newRow("no mark, selected") << QByteArray("abc") << true << QList<Paint> {{"abc", 5, 7, white}} << white;
         QTest::newRow("one mark") << QByteArray("a|bc") << false
-                                  << QList<Paint>{{"a", 5, 7, keep}, {"b", 15, 7, red}, {"c", 25, 7, keep}} << keep;
+                                  << QList<Paint> {{"a", 5, 7, keep}, {"b", 15, 7, red}, {"c", 25, 7, keep}} << keep;
         QTest::newRow("one mark, selected")
-            << QByteArray("a|bc") << true << QList<Paint>{{"a", 5, 7, white}, {"b", 15, 7, lime}, {"c", 25, 7, white}}
+            << QByteArray("a|bc") << true << QList<Paint> {{"a", 5, 7, white}, {"b", 15, 7, lime}, {"c", 25, 7, white}}
             << white;
         QTest::newRow("two marks") << QByteArray("x|ay|bz") << false
-                                   << QList<Paint>{{"x", 5, 7, keep},
-                                                   {"a", 15, 7, red},
-                                                   {"y", 25, 7, keep},
-                                                   {"b", 35, 7, red},
-                                                   {"z", 45, 7, keep}}
+                                   << QList<Paint> {{"x", 5, 7, keep},
+                                                    {"a", 15, 7, red},
+                                                    {"y", 25, 7, keep},
+                                                    {"b", 35, 7, red},
+                                                    {"z", 45, 7, keep}}
                                    << keep;
         QTest::newRow("mark on the first letter")
-            << QByteArray("|ab") << false << QList<Paint>{{"a", 5, 7, red}, {"b", 15, 7, keep}} << keep;
+            << QByteArray("|ab") << false << QList<Paint> {{"a", 5, 7, red}, {"b", 15, 7, keep}} << keep;
         QTest::newRow("mark at the end is dropped")
-            << QByteArray("ab|") << false << QList<Paint>{{"ab", 5, 7, keep}} << keep;
+            << QByteArray("ab|") << false << QList<Paint> {{"ab", 5, 7, keep}} << keep;
         QTest::newRow("double mark accents the mark")
-            << QByteArray("a||b") << false << QList<Paint>{{"a", 5, 7, keep}, {"|", 15, 7, red}, {"b", 25, 7, keep}}
+            << QByteArray("a||b") << false << QList<Paint> {{"a", 5, 7, keep}, {"|", 15, 7, red}, {"b", 25, 7, keep}}
             << keep;
         QTest::newRow("Cyrillic") << QByteArray("\xD5|\xE0\xEA\xE5\xF0") << true // Х|акер
-                                  << QList<Paint>{{"\xD5", 5, 7, white},
-                                                  {"\xE0", 15, 7, lime},
-                                                  {"\xEA\xE5\xF0", 25, 7, white}}
+                                  << QList<Paint> {{"\xD5", 5, 7, white},
+                                                   {"\xE0", 15, 7, lime},
+                                                   {"\xEA\xE5\xF0", 25, 7, white}}
                                   << white;
     }
 

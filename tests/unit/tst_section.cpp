@@ -42,11 +42,7 @@ void load(TDictionary &dict, const QByteArray &bytes)
 }
 
 // Bytes of a literal, embedded NULs included, without its terminator.
-template <size_t N>
-QByteArray bytes(const char (&s)[N])
-{
-    return QByteArray(s, N - 1);
-}
+template <size_t N> QByteArray bytes(const char (&s)[N]) { return QByteArray(s, N - 1); }
 
 } // namespace
 
@@ -66,10 +62,8 @@ private slots:
         QTest::newRow("flag TAB is a flag") << bytes("\tx\0") << QByteArray("J9: T(x)");
         QTest::newRow("flag tilde is a flag") << bytes("~x\0") << QByteArray("J126: T(x)");
         QTest::newRow("two lines") << bytes("\1a\n\0b\0") << QByteArray("J1: T(a) | J0: T(b)");
-        QTest::newRow("empty line between")
-            << bytes("\1a\n\1\n\0b\0") << QByteArray("J1: T(a) | J1: | J0: T(b)");
-        QTest::newRow("indent, double space")
-            << bytes("\1\tab  c\0") << QByteArray("J1: I T(ab) S S T(c)");
+        QTest::newRow("empty line between") << bytes("\1a\n\1\n\0b\0") << QByteArray("J1: T(a) | J1: | J0: T(b)");
+        QTest::newRow("indent, double space") << bytes("\1\tab  c\0") << QByteArray("J1: I T(ab) S S T(c)");
         QTest::newRow("only spaces") << bytes("\1   \0") << QByteArray("J1: S S S");
         QTest::newRow("CR | @ are text") << bytes("\0a\r|@b\0") << QByteArray("J0: T(a\r|@b)");
         QTest::newRow("link with space, LF and NUL")
@@ -128,7 +122,7 @@ private slots:
         StringList tabs;
         tabs.append("old");
         dict.FillTabs(tabs);
-        QCOMPARE(tabs.lines(), (QList<QByteArray>{QByteArray(1, '\0'), "@", "\xC0", "\xDF"}));
+        QCOMPARE(tabs.lines(), (QList<QByteArray> {QByteArray(1, '\0'), "@", "\xC0", "\xDF"}));
 
         // Bucket A holds its words in section order.
         const TDictUnit *a = dict.GetUnit(0xC0);
@@ -193,8 +187,8 @@ private slots:
             << (int32(1) + bytes("\0~") + int32(1) + "never closed") << LoadMessages::truncated();
         QTest::newRow("ends inside a link id") << (int32(1) + bytes("\0~\1\0")) << LoadMessages::truncated();
         QTest::newRow("ends before the word count") << (int32(1) + ok) << LoadMessages::truncated();
-        QTest::newRow("ends inside a caption") << (int32(1) + ok + int32(1) + int32(0) + "abc")
-                                               << LoadMessages::truncated();
+        QTest::newRow("ends inside a caption")
+            << (int32(1) + ok + int32(1) + int32(0) + "abc") << LoadMessages::truncated();
         QTest::newRow("negative description count") << int32(-1) << LoadMessages::negativeLength();
         QTest::newRow("huge description count") << (int32(0x7fffffff) + ok) << LoadMessages::lengthTooLarge();
         QTest::newRow("negative word count") << (int32(1) + ok + int32(-5)) << LoadMessages::negativeLength();
@@ -202,8 +196,7 @@ private slots:
                                          << LoadMessages::lengthTooLarge();
         QTest::newRow("index past the end") << section({ok}, {{1, "a"}}) << LoadMessages::badDescriptionIndex();
         QTest::newRow("negative index") << section({ok}, {{-1, "a"}}) << LoadMessages::badDescriptionIndex();
-        QTest::newRow("index with no descriptions") << section({}, {{0, "a"}})
-                                                    << LoadMessages::badDescriptionIndex();
+        QTest::newRow("index with no descriptions") << section({}, {{0, "a"}}) << LoadMessages::badDescriptionIndex();
     }
 
     void brokenSections()

@@ -34,11 +34,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
-        QTest::newRow("cyrillic") << "ХаКеР" << "хакер" << "ХАКЕР";
-        QTest::newRow("yo") << "Ёё" << "ёё" << "ЁЁ";
-        QTest::newRow("latin and digits") << "RtFm 42" << "rtfm 42" << "RTFM 42";
-        QTest::newRow("marks stay") << "Х|акер" << "х|акер" << "Х|АКЕР";
-        QTest::newRow("ukrainian letters") << "Ґґ Її Єє" << "ґґ її єє" << "ҐҐ ЇЇ ЄЄ";
+        QTest::newRow("cyrillic") << "ХаКеР"
+                                  << "хакер"
+                                  << "ХАКЕР";
+        QTest::newRow("yo") << "Ёё"
+                            << "ёё"
+                            << "ЁЁ";
+        QTest::newRow("latin and digits") << "RtFm 42"
+                                          << "rtfm 42"
+                                          << "RTFM 42";
+        QTest::newRow("marks stay") << "Х|акер"
+                                    << "х|акер"
+                                    << "Х|АКЕР";
+        QTest::newRow("ukrainian letters") << "Ґґ Її Єє"
+                                           << "ґґ її єє"
+                                           << "ҐҐ ЇЇ ЄЄ";
     }
 
     void caseMapping()
@@ -55,11 +65,16 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("sign");
-        QTest::newRow("alphabet order") << "баг" << "глюк" << -1;
-        QTest::newRow("prefix first") << "хак" << "хакер" << -1;
-        QTest::newRow("equal") << "хакер" << "хакер" << 0;
-        QTest::newRow("later letter") << "юзер" << "админ" << 1;
-        QTest::newRow("case matters") << "Хакер" << "хакер" << 1;
+        QTest::newRow("alphabet order") << "баг"
+                                        << "глюк" << -1;
+        QTest::newRow("prefix first") << "хак"
+                                      << "хакер" << -1;
+        QTest::newRow("equal") << "хакер"
+                               << "хакер" << 0;
+        QTest::newRow("later letter") << "юзер"
+                                      << "админ" << 1;
+        QTest::newRow("case matters") << "Хакер"
+                                      << "хакер" << 1;
     }
 
     void comparison()
@@ -75,13 +90,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QList<QByteArray>>("lines");
-        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd") << QList<QByteArray>{"a", "b", "c", "d"};
-        QTest::newRow("final break adds nothing") << QByteArray("a\r\n") << QList<QByteArray>{"a"};
-        QTest::newRow("empty text") << QByteArray() << QList<QByteArray>{};
-        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx") << QList<QByteArray>{"", "", "x"};
-        QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QList<QByteArray>{"a", "", "b"};
-        QTest::newRow("zero byte ends the text") << QByteArray("a\nb\0c\nd", 7) << QList<QByteArray>{"a", "b"};
-        QTest::newRow("lone CR at end") << QByteArray("a\r") << QList<QByteArray>{"a"};
+        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\nc\rd") << QList<QByteArray> {"a", "b", "c", "d"};
+        QTest::newRow("final break adds nothing") << QByteArray("a\r\n") << QList<QByteArray> {"a"};
+        QTest::newRow("empty text") << QByteArray() << QList<QByteArray> {};
+        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx") << QList<QByteArray> {"", "", "x"};
+        QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QList<QByteArray> {"a", "", "b"};
+        QTest::newRow("zero byte ends the text") << QByteArray("a\nb\0c\nd", 7) << QList<QByteArray> {"a", "b"};
+        QTest::newRow("lone CR at end") << QByteArray("a\r") << QList<QByteArray> {"a"};
     }
 
     void stringListText()

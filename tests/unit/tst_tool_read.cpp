@@ -60,7 +60,8 @@ private slots:
         Payload v2;
         v2.version = 2;
         QTest::newRow("newer format") << v2.file()
-                                      << QStringLiteral("Исполняемый файл устарел. Необходимо скачать новую версию программы.");
+                                      << QStringLiteral(
+                                             "Исполняемый файл устарел. Необходимо скачать новую версию программы.");
     }
 
     void checkRefusesDamagedFiles()
@@ -78,7 +79,10 @@ private slots:
     {
         Payload p;
         // A justified line: text, space, a link whose text holds a NUL, an indent.
-        p.dictionary = section({QByteArray("\x02" "ab ~\x05\0\0\0x\0y~\t\0", 15)}, {{0, "\xD5|\xE0\xEA"}, {0, "q"}});
+        p.dictionary = section({QByteArray("\x02"
+                                           "ab ~\x05\0\0\0x\0y~\t\0",
+                                           15)},
+                               {{0, "\xD5|\xE0\xEA"}, {0, "q"}});
         p.acronyms = "\xC0\xC1\tb\r\nc";
         QTemporaryDir dir;
         const Run r = tool({"dump", writeFile(dir, p.file())});
@@ -107,12 +111,12 @@ private slots:
         QCOMPARE(words[0]["caption"].toString(), QStringLiteral("Х|ак"));
         QCOMPARE(words[0]["letter"].toInt(), 0xD5);
         QCOMPARE(words[1]["desc_index"].toInt(), 0);
-        QCOMPARE(o.value("tabs").toArray(), (QJsonArray{"@", "Х"}));
-        QCOMPARE(o.value("acronyms").toArray(), (QJsonArray{"АБ\tb", "c"}));
-        QCOMPARE(o.value("anecdotes").toArray(), (QJsonArray{"one", "two"}));
+        QCOMPARE(o.value("tabs").toArray(), (QJsonArray {"@", "Х"}));
+        QCOMPARE(o.value("acronyms").toArray(), (QJsonArray {"АБ\tb", "c"}));
+        QCOMPARE(o.value("anecdotes").toArray(), (QJsonArray {"one", "two"}));
         QCOMPARE(o.value("banners")[0]["image_size"].toInt(), int(tinyGif().size()));
         QCOMPARE(o.value("banners")[0]["link"].toString(), QStringLiteral("https://brivela.example/"));
-        QCOMPARE(o.value("refused_words").toArray(), (QJsonArray{"bad"}));
+        QCOMPARE(o.value("refused_words").toArray(), (QJsonArray {"bad"}));
         for (const char *key : {"users", "extensions", "smileys"})
             QVERIFY(o.value(key).isArray());
     }
@@ -120,10 +124,10 @@ private slots:
     void usageErrors_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"frobnicate"};
-        QTest::newRow("check without file") << QStringList{"check"};
-        QTest::newRow("dump with two files") << QStringList{"dump", "a", "b"};
+        QTest::newRow("no command") << QStringList {};
+        QTest::newRow("unknown command") << QStringList {"frobnicate"};
+        QTest::newRow("check without file") << QStringList {"check"};
+        QTest::newRow("dump with two files") << QStringList {"dump", "a", "b"};
     }
 
     void usageErrors()

@@ -54,7 +54,7 @@ void TestUnpack::roundTrip_data()
     {
         Payload p;
         p.dictionary = section({description({flag(2) + "a", flag(0xFF) + "b", flag('\n') + "c", flag(0) + "d",
-                                              flag('\t') + "e", flag('~') + "f", flag(' '), flag('|')})},
+                                             flag('\t') + "e", flag('~') + "f", flag(' '), flag('|')})},
                                {headword(0, "A")});
         QTest::newRow("unusual flag bytes") << p.bytes();
     }
@@ -67,9 +67,9 @@ void TestUnpack::roundTrip_data()
     {
         Payload p;
         p.dictionary = section(
-            {description({flag(1) + linkTo(0, "two words") + ' ' + linkTo(0, "line\nbreak") + linkTo(0, QByteArray("nul\0in", 6)) +
-                          linkTo(0, "tab\there") + linkTo(0, " [x] (y) \\ ") + linkTo(0, "\r") + "(after)" + linkTo(0, "A") +
-                          "(a)"})},
+            {description({flag(1) + linkTo(0, "two words") + ' ' + linkTo(0, "line\nbreak")
+                          + linkTo(0, QByteArray("nul\0in", 6)) + linkTo(0, "tab\there") + linkTo(0, " [x] (y) \\ ")
+                          + linkTo(0, "\r") + "(after)" + linkTo(0, "A") + "(a)"})},
             {headword(0, "A")});
         QTest::newRow("links whose text holds spaces, LF, NUL and brackets") << p.bytes();
     }
@@ -81,17 +81,18 @@ void TestUnpack::roundTrip_data()
     }
     {
         Payload p;
-        p.dictionary = section({description({flag(0) + linkTo(999, "far") + linkTo(-1, "smileys") + linkTo(-5, "minus") +
-                                             linkTo(INT_MIN, "min") + linkTo(INT_MAX, "max") + linkTo(0x7E0A007E, "id bytes ~ LF NUL") +
-                                             linkTo(1, "one past")})},
+        p.dictionary = section({description({flag(0) + linkTo(999, "far") + linkTo(-1, "smileys") + linkTo(-5, "minus")
+                                             + linkTo(INT_MIN, "min") + linkTo(INT_MAX, "max")
+                                             + linkTo(0x7E0A007E, "id bytes ~ LF NUL") + linkTo(1, "one past")})},
                                {headword(0, "A")});
         QTest::newRow("links to ids that no headword has") << p.bytes();
     }
     {
         Payload p;
-        p.dictionary = section({description({flag(0) + linkTo(0, "\xE0") + linkTo(1, "\xE0") + linkTo(2, "b") + linkTo(1, "x")}),
-                                description({flag(0) + "x"})},
-                               {headword(0, "\xC0"), headword(1, "|\xE0"), headword(1, "B")});
+        p.dictionary
+            = section({description({flag(0) + linkTo(0, "\xE0") + linkTo(1, "\xE0") + linkTo(2, "b") + linkTo(1, "x")}),
+                       description({flag(0) + "x"})},
+                      {headword(0, "\xC0"), headword(1, "|\xE0"), headword(1, "B")});
         QTest::newRow("links to headwords that share a caption") << p.bytes();
     }
     {
@@ -154,14 +155,26 @@ void TestUnpack::roundTrip_data()
     }
     {
         Payload p;
-        p.anecdotes = {"", "%", "%= x", "%=", "\r\n\r\nlead", "trail\r\n", "lf\nonly", "cr\ronly",
-                       QByteArray("nul\0after", 9), "  spaces  ", "\x98\\", "a\r\n%\r\nb", "one\r\n\r\ntwo", "\t"};
+        p.anecdotes = {"",
+                       "%",
+                       "%= x",
+                       "%=",
+                       "\r\n\r\nlead",
+                       "trail\r\n",
+                       "lf\nonly",
+                       "cr\ronly",
+                       QByteArray("nul\0after", 9),
+                       "  spaces  ",
+                       "\x98\\",
+                       "a\r\n%\r\nb",
+                       "one\r\n\r\ntwo",
+                       "\t"};
         QTest::newRow("anecdotes with any bytes") << p.bytes();
     }
     {
         Payload p;
-        p.banners = {Banner{tinyGif(), QByteArray("nul\0hint", 8), "  lead"}, Banner{tinyGif(), "trail  ", "cr\r\nlf"},
-                     Banner{tinyGif() + "junk after the GIF", "", ""}};
+        p.banners = {Banner {tinyGif(), QByteArray("nul\0hint", 8), "  lead"},
+                     Banner {tinyGif(), "trail  ", "cr\r\nlf"}, Banner {tinyGif() + "junk after the GIF", "", ""}};
         QTest::newRow("banner texts with any bytes") << p.bytes();
     }
     {
@@ -231,8 +244,8 @@ void TestUnpack::roundTrip()
 void TestUnpack::commonCaseReadsPlainly()
 {
     Payload p;
-    p.dictionary = section({description({flag(1) + "\t\xD1\xEB\xEE\xE2\xEE " + linkTo(1, "\xEB\xE0\xEC\xE5\xF0\xE0") + " " +
-                                         linkTo(1, "\xEB\xE0\xEC\xE5\xF0") + " (\xF1\xEC.)",
+    p.dictionary = section({description({flag(1) + "\t\xD1\xEB\xEE\xE2\xEE " + linkTo(1, "\xEB\xE0\xEC\xE5\xF0\xE0")
+                                             + " " + linkTo(1, "\xEB\xE0\xEC\xE5\xF0") + " (\xF1\xEC.)",
                                          flag(0) + linkTo(-1, "smiley")}),
                             description({flag(0) + "x"})},
                            {headword(0, "\xC0|\xE1"), headword(1, "\xCB|\xE0\xEC\xE5\xF0")});
@@ -270,12 +283,13 @@ void TestUnpack::refusesBasesThatDoNotLoad()
 {
     QTemporaryDir temp;
     Payload notGif;
-    notGif.banners = {Banner{"GIF89a but not really", "", ""}};
+    notGif.banners = {Banner {"GIF89a but not really", "", ""}};
     Payload version2;
     version2.version = 2;
     const QByteArray damaged = container::sealPayload(Payload().bytes()).replace(20, 1, "X");
 
-    for (const QByteArray &file : {container::sealPayload(notGif.bytes()), container::sealPayload(version2.bytes()), damaged}) {
+    for (const QByteArray &file :
+         {container::sealPayload(notGif.bytes()), container::sealPayload(version2.bytes()), damaged}) {
         QVERIFY_THROWS_EXCEPTION(LoadError, unpackToFolder(file, temp.filePath("src")));
         QVERIFY(!QFileInfo::exists(temp.filePath("src")));
     }
@@ -288,7 +302,7 @@ void TestUnpack::refusesFolderThatIsNotEmpty()
     const QByteArray file = container::sealPayload(Payload().bytes());
     QVERIFY_THROWS_EXCEPTION(SourceError, unpackToFolder(file, temp.filePath("src")));
     QCOMPARE(readFile(temp.filePath("src/keep.txt")), QByteArray("mine"));
-    QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"src"});
+    QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList {"src"});
 
     QVERIFY(QDir().mkpath(temp.filePath("empty")));
     unpackToFolder(file, temp.filePath("empty"));

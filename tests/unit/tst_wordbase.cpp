@@ -56,7 +56,7 @@ private slots:
         Payload p;
         p.smileys = "a\r\nb\nc\rd";
         p.anecdotes = {"first\r\nline two", "second"};
-        p.banners = {Banner{tinyGif(), "h0", "l0"}, Banner{tinyGif(), "h1", ""}};
+        p.banners = {Banner {tinyGif(), "h0", "l0"}, Banner {tinyGif(), "h1", ""}};
         p.refused = "x\r\ny\r\n";
 
         QTemporaryDir dir;
@@ -69,12 +69,11 @@ private slots:
         WordBaseFields fields;
         QStringList progress;
         readWordBase(path, fields, [&](const QString &t) { progress << t; });
-        QCOMPARE(progress, (QStringList{"Opening file brivela.dat...", "Reading file brivela.dat...",
-                                        "Checking file brivela.dat...", "Processing file brivela.dat...",
-                                        "Checking version of brivela.dat...", "Loading words...",
-                                        "Loading smileys...", "Loading acronyms...", "Loading users...",
-                                        "Loading extensions...", "Loading anecdotes...", "Loading banners...",
-                                        "Loading refused words..."}));
+        QCOMPARE(progress, (QStringList {"Opening file brivela.dat...", "Reading file brivela.dat...",
+                                         "Checking file brivela.dat...", "Processing file brivela.dat...",
+                                         "Checking version of brivela.dat...", "Loading words...", "Loading smileys...",
+                                         "Loading acronyms...", "Loading users...", "Loading extensions...",
+                                         "Loading anecdotes...", "Loading banners...", "Loading refused words..."}));
         QCOMPARE(fields.FEdition, 7);
         QCOMPARE(fields.FDictionary.WordCount(), 1);
         QCOMPARE(fields.FSmileys.count(), qsizetype(4));
@@ -85,7 +84,7 @@ private slots:
         QCOMPARE(fields.FBanners.at(1).Image, tinyGif());
         QCOMPARE(fields.FBanners.at(1).Hint, QByteArray("h1"));
         QCOMPARE(fields.FBanners.at(0).Link, QByteArray("l0"));
-        QCOMPARE(fields.FRefusedWords.lines(), (QList<QByteArray>{"x", "y"}));
+        QCOMPARE(fields.FRefusedWords.lines(), (QList<QByteArray> {"x", "y"}));
         QCOMPARE(loadSummary(fields), QStringLiteral("7 edition, 1 words, 2 anecdotes"));
     }
 
@@ -174,7 +173,7 @@ private slots:
         p.anecdotes = {QByteArray("x\0y", 3)};
         WordBaseFields fields;
         readPayload(p.bytes(), fields);
-        QCOMPARE(fields.FSmileys.lines(), (QList<QByteArray>{"a", "b"}));
+        QCOMPARE(fields.FSmileys.lines(), (QList<QByteArray> {"a", "b"}));
         QCOMPARE(fields.FAnecdotes.at(0), QByteArray("x"));
     }
 
@@ -210,8 +209,8 @@ private slots:
         QByteArray hugeText = good.left(afterDictionary) + int32(0x7fffffff) + "abc";
         QTest::newRow("huge text length") << hugeText << LoadMessages::lengthTooLarge();
 
-        const QByteArray beforeAnecdotes = good.left(afterDictionary) + counted(":-)\tsmile") + counted("") +
-                                           counted("") + counted("");
+        const QByteArray beforeAnecdotes
+            = good.left(afterDictionary) + counted(":-)\tsmile") + counted("") + counted("") + counted("");
         QTest::newRow("negative anecdote count") << beforeAnecdotes + int32(-2) << LoadMessages::negativeLength();
         QTest::newRow("huge anecdote count")
             << beforeAnecdotes + int32(100000000) + counted("a") << LoadMessages::lengthTooLarge();
@@ -223,16 +222,22 @@ private slots:
         QTest::newRow("image longer than the rest")
             << beforeBanners + int32(1) + int32(1000) + QByteArray(20, 'x') << QStringLiteral("Stream read error");
 
-        const QString notGif = payloadError(with([](Payload &p) { p.banners = {Banner{"not a gif", "", ""}}; }));
+        const QString notGif = payloadError(with([](Payload &p) { p.banners = {Banner {"not a gif", "", ""}}; }));
         QVERIFY(!notGif.isEmpty());
         QVERIFY(notGif != QStringLiteral("Stream read error"));
-        QTest::newRow("image is not a GIF")
-            << with([](Payload &p) { p.banners = {Banner{"not a gif", "", ""}}; }) << notGif;
-        QTest::newRow("empty image") << with([](Payload &p) { p.banners = {Banner{"", "", ""}}; })
-                                     << payloadError(with([](Payload &p) { p.banners = {Banner{"", "", ""}}; }));
-        QTest::newRow("truncated GIF")
-            << with([](Payload &p) { p.banners = {Banner{tinyGif().left(20), "", ""}}; })
-            << payloadError(with([](Payload &p) { p.banners = {Banner{tinyGif().left(20), "", ""}}; }));
+        QTest::newRow("image is not a GIF") << with([](Payload &p) {
+            p.banners = {Banner {"not a gif", "", ""}};
+        }) << notGif;
+        QTest::newRow("empty image") << with([](Payload &p) {
+            p.banners = {Banner {"", "", ""}};
+        }) << payloadError(with([](Payload &p) {
+            p.banners = {Banner {"", "", ""}};
+        }));
+        QTest::newRow("truncated GIF") << with([](Payload &p) {
+            p.banners = {Banner {tinyGif().left(20), "", ""}};
+        }) << payloadError(with([](Payload &p) {
+            p.banners = {Banner {tinyGif().left(20), "", ""}};
+        }));
         QTest::newRow("no refused words") << good.left(good.size() - 7) << LoadMessages::truncated();
     }
 
@@ -264,7 +269,7 @@ private slots:
         QFETCH(int, height);
         QFETCH(bool, loads);
         Payload p;
-        p.banners = {Banner{gifOfSize(width, height), "", ""}};
+        p.banners = {Banner {gifOfSize(width, height), "", ""}};
         QCOMPARE(payloadError(p.bytes()), loads ? QString() : QStringLiteral("Unable to read image data"));
     }
 
@@ -274,7 +279,7 @@ private slots:
         Payload p;
         p.acronyms = "A\tb";
         p.anecdotes = {"one", "two", ""};
-        p.banners = {Banner{tinyGif(), "h", "l"}, Banner{tinyGif(), "", ""}};
+        p.banners = {Banner {tinyGif(), "h", "l"}, Banner {tinyGif(), "", ""}};
         const QByteArray good = p.bytes();
         QCOMPARE(payloadError(good), QString());
         for (qsizetype n = 0; n < good.size(); ++n)

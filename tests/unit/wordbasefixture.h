@@ -11,10 +11,10 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 #include <initializer_list>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace fixture {
 
@@ -52,10 +52,10 @@ inline QByteArray section(std::initializer_list<QByteArray> descriptions, std::i
 // 1 x 1 GIF.
 inline QByteArray tinyGif()
 {
-    static const unsigned char bytes[] = {
-        'G', 'I', 'F', '8', '9', 'a', 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff, 0xff, 0xff, 0x00, 0x00,
-        0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01,
-        0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+    static const unsigned char bytes[]
+        = {'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff, 0xff,
+           0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
+           0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
     return QByteArray(reinterpret_cast<const char *>(bytes), sizeof bytes);
 }
 
@@ -69,11 +69,12 @@ struct Banner {
 struct Payload {
     int32_t version = 1;
     int32_t edition = 1;
-    QByteArray dictionary = section({QByteArray("\x01\xD1\xEB\xEE\xE2\xEE", 6) + '\0'}, {headword(0, "\xD1|\xEB\xEE\xE2\xEE")});
-    std::array<QByteArray, 4> guides = {":-)\t\xD3\xEB\xFB\xE1\xEA\xE0\r\n", "AFK\tAway\r\n", "\xD7\xE0\xE9\xED\xE8\xEA\r\n",
-                            "7z\t\xC0\xF0\xF5\xE8\xE2\t7-Zip\r\n"};
+    QByteArray dictionary
+        = section({QByteArray("\x01\xD1\xEB\xEE\xE2\xEE", 6) + '\0'}, {headword(0, "\xD1|\xEB\xEE\xE2\xEE")});
+    std::array<QByteArray, 4> guides = {":-)\t\xD3\xEB\xFB\xE1\xEA\xE0\r\n", "AFK\tAway\r\n",
+                                        "\xD7\xE0\xE9\xED\xE8\xEA\r\n", "7z\t\xC0\xF0\xF5\xE8\xE2\t7-Zip\r\n"};
     std::vector<QByteArray> anecdotes = {"\xCE\xE4\xED\xE0\xE6\xE4\xFB\r\n\xE0\xE4\xEC\xE8\xED"};
-    std::vector<Banner> banners = {Banner{tinyGif(), "hint", "https://brivela.example/"}};
+    std::vector<Banner> banners = {Banner {tinyGif(), "hint", "https://brivela.example/"}};
     QByteArray refused = "\xEF\xF0\xE5\xE2\xE5\xE4\r\n";
     QByteArray trailing;
 
@@ -117,9 +118,14 @@ inline QByteArray readFile(const QString &path)
 // The smallest source folder that builds: no cards, no anecdotes, no banners.
 inline Files minimalSource()
 {
-    return {{"wordbase.txt", "edition = 1\n"}, {"guides/smileys.txt", ""}, {"guides/acronyms.txt", ""},
-            {"guides/users.txt", ""},          {"guides/extensions.txt", ""}, {"anecdotes.txt", ""},
-            {"banners.txt", ""},               {"refused.txt", ""}};
+    return {{"wordbase.txt", "edition = 1\n"},
+            {"guides/smileys.txt", ""},
+            {"guides/acronyms.txt", ""},
+            {"guides/users.txt", ""},
+            {"guides/extensions.txt", ""},
+            {"anecdotes.txt", ""},
+            {"banners.txt", ""},
+            {"refused.txt", ""}};
 }
 
 } // namespace fixture

@@ -12,9 +12,9 @@ std::optional<Arguments> parseArguments(const QStringList &args, const QString &
         printErr(QStringLiteral("brivela-base: %1\n%2\n").arg(why, usage));
         return std::nullopt;
     };
-    if (!parser.parse(QStringList{QStringLiteral("brivela-base")} + args))
+    if (!parser.parse(QStringList {QStringLiteral("brivela-base")} + args))
         return fail(parser.errorText());
-    Arguments result{parser.positionalArguments(), withOutput ? parser.value(output) : QString()};
+    Arguments result {parser.positionalArguments(), withOutput ? parser.value(output) : QString()};
     if (result.positional.size() != positional)
         return fail(QStringLiteral("expected %1 argument(s), got %2").arg(positional).arg(result.positional.size()));
     if (withOutput && result.output.isEmpty())

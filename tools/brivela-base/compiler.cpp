@@ -51,7 +51,6 @@ bool isBlank(const QString &text)
 // The line cut at `end`, so that a scanner stops there; columns stay as in the file.
 SourceLine leftPart(const SourceLine &line, qsizetype end) { return {line.number, line.text.left(end)}; }
 
-
 struct Headword {
     QByteArray caption;
     QByteArray key;
@@ -62,7 +61,7 @@ struct Headword {
 struct Link {
     QByteArray text;
     std::optional<int32_t> wordId; // given as (#N)
-    QByteArray targetKey;          // otherwise the headword named
+    QByteArray targetKey; // otherwise the headword named
     QByteArray target;
     Place at;
 };
@@ -328,7 +327,10 @@ std::vector<const Headword *> numberHeadwords(const std::vector<Card> &cards, st
                                 .arg(count)
                                 .arg(count - 1));
             if (const Headword *other = holder[size_t(id)])
-                fail(w->at, QStringLiteral("word id #%1 is already given at %2:%3").arg(id).arg(other->at.file).arg(other->at.line));
+                fail(w->at, QStringLiteral("word id #%1 is already given at %2:%3")
+                                .arg(id)
+                                .arg(other->at.file)
+                                .arg(other->at.line));
             holder[size_t(id)] = w;
             ids.push_back(id);
         }
@@ -422,7 +424,6 @@ QByteArray compileWords(const QString &dir)
     return out;
 }
 
-
 struct KeyValue {
     QString key;
     qsizetype valueStart = 0;
@@ -467,9 +468,9 @@ Manifest readManifest(const QString &dir)
             hasEdition = true;
         } else if (kv.key == SourceLayout::TrailingKey) {
             manifest.trailing = readEscaped(file, line, kv.valueStart);
-        } else if (std::find(SourceLayout::GuideKeys.begin(), SourceLayout::GuideKeys.end(), kv.key) !=
-                       SourceLayout::GuideKeys.end() ||
-                   kv.key == SourceLayout::RefusedKey) {
+        } else if (std::find(SourceLayout::GuideKeys.begin(), SourceLayout::GuideKeys.end(), kv.key)
+                       != SourceLayout::GuideKeys.end()
+                   || kv.key == SourceLayout::RefusedKey) {
             manifest.texts[kv.key] = {readEscaped(file, line, kv.valueStart), placeOf(file, line, 0)};
         } else {
             fail(placeOf(file, line, 0), QStringLiteral("unknown key %1").arg(kv.key));
@@ -492,7 +493,6 @@ QByteArray listText(const QString &dir, const Manifest &manifest, const QString 
     return given->second.first;
 }
 
-
 std::vector<RawBanner> compileBanners(const QString &dir)
 {
     const QString file = QDir(dir).filePath(SourceLayout::Banners);
@@ -510,7 +510,7 @@ std::vector<RawBanner> compileBanners(const QString &dir)
         if (!block.hasImage)
             fail(*block.start, QStringLiteral("a banner needs image = FILE"));
         banners.push_back(std::move(block.banner));
-        block = Block{};
+        block = Block {};
     };
 
     for (const SourceLine &line : readSourceFile(file)) {
@@ -547,7 +547,8 @@ std::vector<RawBanner> compileBanners(const QString &dir)
         } else if (kv.key == u"link") {
             block.banner.link = readEscaped(file, line, kv.valueStart);
         } else {
-            fail(placeOf(file, line, 0), QStringLiteral("unknown key %1: a banner has image, hint and link").arg(kv.key));
+            fail(placeOf(file, line, 0),
+                 QStringLiteral("unknown key %1: a banner has image, hint and link").arg(kv.key));
         }
     }
     finish();

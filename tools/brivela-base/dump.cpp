@@ -38,11 +38,11 @@ QJsonObject description(const TWordDescription &d)
         QJsonArray elements;
         for (const auto &e : line->elements())
             elements.append(element(*e));
-        lineArray.append(QJsonObject{{"justify", int(line->Justify())}, {"elements", elements}});
+        lineArray.append(QJsonObject {{"justify", int(line->Justify())}, {"elements", elements}});
     }
     QJsonArray synonyms;
     for (const auto &s : d.synonyms())
-        synonyms.append(QJsonObject{{"word_id", s->WordId()}, {"text", text(s->Text())}});
+        synonyms.append(QJsonObject {{"word_id", s->WordId()}, {"text", text(s->Text())}});
     return {{"lines", lineArray}, {"synonyms", synonyms}};
 }
 
@@ -54,10 +54,10 @@ QJsonObject wordBase(const WordBaseFields &f)
 
     QJsonArray words;
     for (const TDictWord *w : f.FDictionary.wordsById())
-        words.append(QJsonObject{{"word_id", w->WordId()},
-                                 {"desc_index", w->DescIndex()},
-                                 {"caption", text(w->Caption())},
-                                 {"letter", int(TDictionary::LetterOf(w->Caption()))}});
+        words.append(QJsonObject {{"word_id", w->WordId()},
+                                  {"desc_index", w->DescIndex()},
+                                  {"caption", text(w->Caption())},
+                                  {"letter", int(TDictionary::LetterOf(w->Caption()))}});
 
     StringList tabList;
     f.FDictionary.FillTabs(tabList);
@@ -68,7 +68,8 @@ QJsonObject wordBase(const WordBaseFields &f)
 
     QJsonArray banners;
     for (const TBanner &b : f.FBanners)
-        banners.append(QJsonObject{{"image_size", int(b.Image.size())}, {"hint", text(b.Hint)}, {"link", text(b.Link)}});
+        banners.append(
+            QJsonObject {{"image_size", int(b.Image.size())}, {"hint", text(b.Hint)}, {"link", text(b.Link)}});
 
     return {{"version", 1},
             {"edition", f.FEdition},

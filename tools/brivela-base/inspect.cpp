@@ -100,7 +100,9 @@ QStringList dictionaryWarnings(const TDictionary &dictionary)
             }
         }
         if (description.synonyms().empty())
-            warnings += QStringLiteral("description %1 is used by no headword; it begins %2").arg(d).arg(beginning(description));
+            warnings += QStringLiteral("description %1 is used by no headword; it begins %2")
+                            .arg(d)
+                            .arg(beginning(description));
     }
     return warnings;
 }
@@ -122,7 +124,7 @@ QString captionWithStress(QByteArrayView caption)
 
 QString headwordAsText(const TDictionary &dictionary, const TDictWord &word)
 {
-    QStringList lines{captionWithStress(word.Caption()), QString()};
+    QStringList lines {captionWithStress(word.Caption()), QString()};
     const TWordDescription &description = *dictionary.GetDescription(word.DescIndex());
     for (const auto &line : description.lines()) {
         QString text;

@@ -45,7 +45,8 @@ QString toolHelp()
 {
     QString text = QStringLiteral("Usage: brivela-base COMMAND [ARGS...]\n\nCommands:\n");
     for (const Command &c : kCommands)
-        text += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(c.name).leftJustified(8), QString::fromUtf8(c.summary));
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(c.name).leftJustified(8), QString::fromUtf8(c.summary));
     text += QStringLiteral("\nRun 'brivela-base COMMAND --help' for a command's usage.\n"
                            "Exit codes: 0 success, 1 bad input, 2 usage error.\n");
     return text;

@@ -36,8 +36,9 @@ int runShow(const QStringList &args)
     const TDictWord *word = searchHeadword(fields.FDictionary, text);
     if (!word) {
         const char letter = char(TDictionary::LetterOf(AnsiUpperCase(AnsiLowerCase(text))));
-        printErr(QStringLiteral("%1: no letter tab %2 in this word base\n")
-                     .arg(typed, letter ? fromCp1251(QByteArrayView(&letter, 1)) : QStringLiteral("of empty captions")));
+        printErr(
+            QStringLiteral("%1: no letter tab %2 in this word base\n")
+                .arg(typed, letter ? fromCp1251(QByteArrayView(&letter, 1)) : QStringLiteral("of empty captions")));
         return ExitBadInput;
     }
     printOut(headwordAsText(fields.FDictionary, *word));

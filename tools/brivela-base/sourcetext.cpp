@@ -129,7 +129,8 @@ LineScanner::Char LineScanner::encode(qsizetype at)
     qsizetype bad = -1;
     const QByteArray byte = toCp1251(character, &bad);
     if (bad >= 0 || byte.size() != 1) {
-        const char32_t code = length == 2 ? QChar::surrogateToUcs4(text.at(at), text.at(at + 1)) : text.at(at).unicode();
+        const char32_t code
+            = length == 2 ? QChar::surrogateToUcs4(text.at(at), text.at(at + 1)) : text.at(at).unicode();
         failAt(at, QStringLiteral("character \u00AB%1\u00BB (U+%2) cannot be stored in Windows-1251")
                        .arg(character, QString::number(uint(code), 16).toUpper().rightJustified(4, u'0')));
     }
@@ -151,14 +152,29 @@ LineScanner::Char LineScanner::next()
     uint8_t byte = 0;
     qsizetype length = 2;
     switch (e) {
-    case '\\': case '[': case ']': case '(': case ')': case '#':
+    case '\\':
+    case '[':
+    case ']':
+    case '(':
+    case ')':
+    case '#':
         byte = uint8_t(e);
         break;
-    case 't': byte = '\t'; break;
-    case 's': byte = ' '; break;
-    case 'r': byte = '\r'; break;
-    case 'n': byte = '\n'; break;
-    case '0': byte = 0; break;
+    case 't':
+        byte = '\t';
+        break;
+    case 's':
+        byte = ' ';
+        break;
+    case 'r':
+        byte = '\r';
+        break;
+    case 'n':
+        byte = '\n';
+        break;
+    case '0':
+        byte = 0;
+        break;
     case 'x': {
         const int hi = at + 2 < text.size() ? hexValue(text.at(at + 2)) : -1;
         const int lo = at + 3 < text.size() ? hexValue(text.at(at + 3)) : -1;
@@ -200,12 +216,23 @@ QString escapeBytes(QByteArrayView bytes, QByteArrayView specials)
     for (const char ch : bytes) {
         const auto b = uint8_t(ch);
         switch (b) {
-        case '\\': out += u"\\\\"; continue;
-        case '\t': out += u"\\t"; continue;
-        case '\r': out += u"\\r"; continue;
-        case '\n': out += u"\\n"; continue;
-        case 0: out += u"\\0"; continue;
-        default: break;
+        case '\\':
+            out += u"\\\\";
+            continue;
+        case '\t':
+            out += u"\\t";
+            continue;
+        case '\r':
+            out += u"\\r";
+            continue;
+        case '\n':
+            out += u"\\n";
+            continue;
+        case 0:
+            out += u"\\0";
+            continue;
+        default:
+            break;
         }
         if (specials.contains(ch)) {
             out += u'\\';

@@ -76,13 +76,12 @@ QStringList anecdoteLines(const QByteArray &bytes)
     return {bytes.isEmpty() ? QStringLiteral("%=") : QStringLiteral("%= ") + sourceValue(bytes)};
 }
 
-
 // File name part of a letter bucket.
 QString bucketName(uint8_t letter)
 {
-    static const char *const cyrillic[32] = {"a",  "b",  "v",   "g",    "d", "e",    "zh", "z",  "i", "j", "k",
-                                             "l",  "m",  "n",   "o",    "p", "r",    "s",  "t",  "u", "f", "h",
-                                             "c",  "ch", "sh",  "sch",  "hard", "y", "soft", "eh", "ju", "ja"};
+    static const char *const cyrillic[32]
+        = {"a", "b", "v", "g", "d", "e", "zh", "z",  "i",  "j",   "k",    "l", "m",    "n",  "o",  "p",
+           "r", "s", "t", "u", "f", "h", "c",  "ch", "sh", "sch", "hard", "y", "soft", "eh", "ju", "ja"};
     if (letter >= 0xC0)
         return QString::fromLatin1(cyrillic[letter - 0xC0]);
     return letter == 0 ? QStringLiteral("empty") : QStringLiteral("other");
@@ -110,7 +109,9 @@ public:
         std::vector<Run> runs;
         for (int32_t d = 0; d < m_dictionary.DescCount(); ++d) {
             const auto &words = m_byDescription[size_t(d)];
-            const bool sameRun = !runs.empty() && (words.empty() || TDictionary::LetterOf(words.front()->Caption()) == runs.back().letter);
+            const bool sameRun
+                = !runs.empty()
+                  && (words.empty() || TDictionary::LetterOf(words.front()->Caption()) == runs.back().letter);
             if (!sameRun)
                 runs.push_back({words.empty() ? uint8_t('@') : TDictionary::LetterOf(words.front()->Caption()), {}});
             QStringList &lines = runs.back().lines;
@@ -156,7 +157,8 @@ private:
         return defaultWordIds(captions) != actual;
     }
 
-    void card(const TWordDescription &description, const std::vector<const TDictWord *> &words, QStringList &lines) const
+    void card(const TWordDescription &description, const std::vector<const TDictWord *> &words,
+              QStringList &lines) const
     {
         if (words.empty())
             lines.append(QStringLiteral("---"));
@@ -164,7 +166,9 @@ private:
             lines.append(headwordLine(*w));
         for (const auto &line : description.lines()) {
             const uint8_t flag = line->Justify();
-            QString prefix = flag == 1 ? QStringLiteral(">") : flag == 0 ? QStringLiteral(".") : QStringLiteral("!%1").arg(flag);
+            QString prefix = flag == 1   ? QStringLiteral(">")
+                             : flag == 0 ? QStringLiteral(".")
+                                         : QStringLiteral("!%1").arg(flag);
             const QString content = lineContent(*line);
             lines.append(content.isEmpty() ? prefix : prefix + u' ' + content);
         }
@@ -273,7 +277,7 @@ SourceFiles unpackWordBase(const QByteArray &file)
     const RawWordBase raw = splitPayload(payload, dictionary);
 
     SourceFiles files;
-    QStringList manifest{QStringLiteral("edition = %1").arg(raw.edition)};
+    QStringList manifest {QStringLiteral("edition = %1").arg(raw.edition)};
     auto listText = [&](const QByteArray &bytes, const QString &key, const QString &relative) {
         if (const auto content = plainRowsFile(bytes))
             files[relative] = *content;
@@ -298,7 +302,8 @@ SourceFiles unpackWordBase(const QByteArray &file)
     QStringList banners;
     for (size_t i = 0; i < raw.banners.size(); ++i) {
         const RawBanner &b = raw.banners[i];
-        const QString image = QStringLiteral("%1/banner-%2.gif").arg(SourceLayout::BannerImages).arg(i + 1, 2, 10, QChar(u'0'));
+        const QString image
+            = QStringLiteral("%1/banner-%2.gif").arg(SourceLayout::BannerImages).arg(i + 1, 2, 10, QChar(u'0'));
         files[image] = b.image;
         if (!banners.isEmpty())
             banners.append(QString());
@@ -316,7 +321,8 @@ void unpackToFolder(const QByteArray &file, const QString &dir)
     const SourceFiles files = unpackWordBase(file);
 
     const QFileInfo target(dir);
-    if (target.exists() && !(target.isDir() && QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)))
+    if (target.exists()
+        && !(target.isDir() && QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)))
         throw SourceError(dir, 0, 0, QStringLiteral("already exists and is not an empty folder"));
     const QString parent = target.absolutePath();
     if (!QDir().mkpath(parent))
@@ -331,10 +337,12 @@ void unpackToFolder(const QByteArray &file, const QString &dir)
     try {
         rebuilt = assemblePayload(compileSource(staging.path()));
     } catch (const SourceError &e) {
-        throw SourceError(dir, 0, 0, QStringLiteral("internal error: the unpacked folder does not build: %1").arg(e.text()));
+        throw SourceError(dir, 0, 0,
+                          QStringLiteral("internal error: the unpacked folder does not build: %1").arg(e.text()));
     }
     if (rebuilt != container::openPayload(file))
-        throw SourceError(dir, 0, 0, QStringLiteral("internal error: the unpacked folder builds a different word base"));
+        throw SourceError(dir, 0, 0,
+                          QStringLiteral("internal error: the unpacked folder builds a different word base"));
 
     if (target.exists() && !QDir().rmdir(dir))
         failWriting(dir, QStringLiteral("cannot replace the empty folder"));
